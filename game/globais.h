@@ -1,0 +1,56 @@
+// Every program-wide variable of the game, in one place. Defined in game/globais.cpp.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "game/historico.h"
+#include "game/peca.h"
+#include "game/placar.h"
+
+constexpr int tamanhoTexto = 512;  // size of every board and request text buffer
+
+// Game state and turn flow.
+extern int modo;      // 0 no game yet, 1 two players, 2 player v computer, 3 computer v computer, -1 ended
+extern int nivel;     // difficulty 1 or 2; -1 after a game has ended
+extern int jogador;   // side to move
+extern int xi, yi, xf, yf;  // the move under way; -1 when not chosen
+extern char tabuleiro[tamanhoTexto];
+extern char tabuleiroPC[tamanhoTexto];
+extern char msg[tamanhoTexto];
+extern int jogadas1, jogadas2;
+extern int vitorias1, vitorias2;
+extern int passagensPC;
+
+// Move history.
+extern std::vector<mov> historico;
+extern int nJogadas;
+
+// Picking.
+extern bool selecionou;
+extern double selX, selY;
+
+// Pieces, board array and the move animation.
+extern std::vector<Peca> pecas;
+extern int casas[8][8];               // [column][row]
+extern const int casasIniciais[8][8];
+extern int animando;
+extern int faseAnim;
+extern double animX, animY, destX, destY;
+
+// Scoreboard and its clock.
+extern Placar placar;
+extern int digitosRelogio[4];
+extern std::int64_t marcaRelogio;
+extern std::int64_t agoraRelogio;
+
+// The camera choice the game steers; the window draws from it.
+extern int camara;
+extern int camaraActual;
+extern int rodaCamara;
+
+// Undo and the replay film.
+extern int faseUndo;
+extern int undoArmado;
+extern int undoRetira;
+extern int faseFilme;
+extern int indiceFilme;

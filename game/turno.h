@@ -1,0 +1,15 @@
+// Turn flow: judging moves with the rules server, computer moves, game ends.
+#pragma once
+
+extern const char tabuleiroInicial[];  // the initial board text
+
+// Sets tabuleiro and tabuleiroPC to their initial texts (start-up).
+void initBoardTexts();
+// One step of the game, run once per frame after the scene is drawn.
+void turnStep();
+// Back to the starting position after a game end.
+void resetGame();
+// The menu and clock picks 500 to 505.
+void menuChoice(int name);
+// Restarts the scoreboard clock (digits to 0, mark to the last time read).
+void restartClock();

@@ -1,0 +1,70 @@
+// Scene objects: the abstract base, groups, and the draw-state entries carried down the tree.
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "scene/elementos.h"
+
+class Objecto;
+using ListaObjectos = std::vector<std::unique_ptr<Objecto>>;
+
+// Material and texture in force while one object draws.
+struct stackobject {
+    materialElement* material = nullptr;
+    textureElement* texture = nullptr;  // none after a "clear" object
+    bool clear = false;
+};
+
+class Objecto {
+public:
+    // material and texture refer to table entries or to records made for this object alone.
+    Objecto(std::string id, materialElement& material, textureElement& texture, bool clear);
+    virtual ~Objecto();
+    Objecto(const Objecto&) = delete;
+    Objecto& operator=(const Objecto&) = delete;
+
+    virtual void linkChildren(const ListaObjectos& objects) = 0;
+    virtual void draw() = 0;
+
+    std::string getId() const { return id; }
+    textureElement& getTexture() { return *texture; }
+    materialElement& getMaterial() { return *material; }
+    bool isClear() const { return clear; }
+    void applyMaterial();
+
+    // The records made for this object alone become its own; the references may keep
+    // pointing at them (or at table entries, which are never owned).
+    void keepRecords(std::unique_ptr<materialElement> ownMaterial,
+                     std::unique_ptr<textureElement> ownTexture);
+
+    float matrix[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};  // column-major
+
+protected:
+    textureElement* texture;
+    materialElement* material;
+    std::string id;
+    bool clear;
+    std::unique_ptr<materialElement> ownMaterial;
+    std::unique_ptr<textureElement> ownTexture;
+};
+
+class Composto : public Objecto {
+public:
+    Composto(std::string id, materialElement& material, textureElement& texture, bool clear,
+             std::vector<std::string> childIds);
+    void linkChildren(const ListaObjectos& objects) override;
+    void draw() override;
+
+    const std::vector<Objecto*>& getChildren() const { return children; }
+    const std::vector<std::string>& getChildIds() const { return childIds; }
+    void clearChild(size_t slot) { children.at(slot) = nullptr; }
+
+private:
+    std::vector<Objecto*> children;  // one slot per child id; empty until linked
+    std::vector<std::string> childIds;
+};
+
+// After linking: empties every child slot that closes a cycle, printing
+// "Cycle in scene graph at '<id>'\n" for the group that holds it, so drawing always ends.
+void breakCycles(const ListaObjectos& objects);
