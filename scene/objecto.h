@@ -40,7 +40,22 @@ public:
 
     float matrix[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};  // column-major
 
+    // The entry this object would push now, given the entry on top of drawStack.
+    stackobject computeEntry() const;
+    // False when the entry names no OpenGL texture; texture 0 is bound then.
+    static bool hasUsableTexture(const stackobject& entry);
+
 protected:
+    // Steps of the drawing sequence every object follows.
+    void adoptParentMaterial();  // shapes only: a "null" material takes the parent's for good
+    void pushEntry();
+    void bindEntryTexture() const;
+    void beginTexture() const;  // texturing on and the entry's texture bound, unless "clear"
+    // Pushes the matrix and sends the material; the rectangle and the box turn texturing on
+    // in between, whatever their texture.
+    void placeAndApplyMaterial(bool forceTexturing = false);
+    void finishDraw();  // texturing off unless "clear", pop the entry, then the matrix
+
     textureElement* texture;
     materialElement* material;
     std::string id;

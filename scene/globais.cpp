@@ -1,0 +1,4 @@
+#include "scene/globais.h"
+
+std::vector<stackobject> drawStack;
+TextureImage imagemTextura;

@@ -1,0 +1,81 @@
+#include "scene/objecto.h"
+
+#include <GL/gl.h>
+
+#include <utility>
+
+#include "scene/globais.h"
+
+namespace {
+
+bool isNull(const std::string& id) { return id == "null"; }
+
+}  // namespace
+
+Objecto::Objecto(std::string id, materialElement& material, textureElement& texture, bool clear)
+    : texture(&texture), material(&material), id(std::move(id)), clear(clear) {}
+
+Objecto::~Objecto() = default;
+
+void Objecto::keepRecords(std::unique_ptr<materialElement> ownMaterial,
+                          std::unique_ptr<textureElement> ownTexture) {
+    if (ownMaterial) this->ownMaterial = std::move(ownMaterial);
+    if (ownTexture) this->ownTexture = std::move(ownTexture);
+}
+
+void Objecto::applyMaterial() {
+    // A "null" material inherits whatever the parent already sent.
+    if (isNull(material->id)) return;
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, material->shininess);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, material->emission);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, material->specular);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, material->diffuse);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, material->ambient);
+}
+
+stackobject Objecto::computeEntry() const {
+    if (drawStack.empty()) return stackobject{material, texture, clear};
+    const stackobject& top = drawStack.back();
+    stackobject entry;
+    entry.material = isNull(material->id) ? top.material : material;
+    entry.clear = clear;
+    if (!clear) entry.texture = isNull(texture->id) ? top.texture : texture;
+    return entry;
+}
+
+bool Objecto::hasUsableTexture(const stackobject& entry) {
+    // Under a "clear" parent a "null" texture finds nothing; at the root it finds its own
+    // "null" record, which names no OpenGL texture either.
+    return entry.texture != nullptr && !isNull(entry.texture->id);
+}
+
+void Objecto::adoptParentMaterial() {
+    if (!drawStack.empty() && isNull(material->id)) material = drawStack.back().material;
+}
+
+void Objecto::pushEntry() { drawStack.push_back(computeEntry()); }
+
+void Objecto::bindEntryTexture() const {
+    const stackobject& entry = drawStack.back();
+    glBindTexture(GL_TEXTURE_2D,
+                  hasUsableTexture(entry) ? static_cast<GLuint>(entry.texture->textureName) : 0);
+}
+
+void Objecto::beginTexture() const {
+    if (clear) return;
+    glEnable(GL_TEXTURE_2D);
+    bindEntryTexture();
+}
+
+void Objecto::placeAndApplyMaterial(bool forceTexturing) {
+    glPushMatrix();
+    if (forceTexturing) glEnable(GL_TEXTURE_2D);
+    glMultMatrixf(matrix);
+    applyMaterial();
+}
+
+void Objecto::finishDraw() {
+    if (!drawStack.back().clear) glDisable(GL_TEXTURE_2D);
+    drawStack.pop_back();
+    glPopMatrix();
+}
