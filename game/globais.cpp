@@ -44,3 +44,11 @@ int undoArmado = 0;
 int undoRetira = 0;
 int faseFilme = 1;
 int indiceFilme = 0;
+
+int socketServidor = -1;
+std::int64_t ultimaLigacaoMs = INT64_MIN;
+bool avisoSemLigacao = false;
+bool avisoJogadaPC = false;
+
+bool filmeEmCurso = false;
+EstadoJogo estadoAntesFilme = {};

@@ -54,3 +54,21 @@ extern int undoArmado;
 extern int undoRetira;
 extern int faseFilme;
 extern int indiceFilme;
+
+// The rules-server link and the turn step's one-time warnings.
+extern int socketServidor;            // -1 while there is no connection
+extern std::int64_t ultimaLigacaoMs;  // link clock when a connect was last tried
+extern bool avisoSemLigacao;          // "Sem ligacao..." printed since the server last answered
+extern bool avisoJogadaPC;            // "Jogada do computador invalida!" printed
+
+// The game state saved when the replay film starts; it comes back after the film's last move.
+struct EstadoJogo {
+    char tabuleiro[tamanhoTexto];
+    char tabuleiroPC[tamanhoTexto];
+    int jogador;
+    int jogadas1;
+    int jogadas2;
+    int passagensPC;
+};
+extern bool filmeEmCurso;
+extern EstadoJogo estadoAntesFilme;

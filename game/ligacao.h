@@ -2,6 +2,7 @@
 // one reply in lock step. The only code that touches the socket.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 
 constexpr int portaServidor = 60070;
 
@@ -16,5 +17,15 @@ bool receiveReply(char* buffer, std::size_t size);
 // Tells the server the program is ending: "quit.\n" and one reply.
 void quitServer();
 
+// True while the connection is open.
+bool serverConnected();
+// Closes the connection without a word; the next request reconnects.
+void closeServer();
+
 // For tests only: the port the next connect uses. The game always uses portaServidor.
 void setServerPortForTests(int port);
+// For tests only: how long a reply may keep silent before the link gives up (10 s).
+void setReplyTimeoutForTests(int milliseconds);
+// For tests only: the clock, in milliseconds, that spaces reconnections; nullptr restores
+// the steady clock.
+void setLinkClockForTests(std::int64_t (*relogio)());

@@ -1,0 +1,374 @@
+// The turn step: the player's moves judged by the rules server, the computer's moves asked
+// of it, and the end of games. No GL here: starting an animation is only setting the
+// animation globals, which the 20 ms timer then plays.
+#include "game/turno.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#include "game/animacao.h"
+#include "game/desfazer.h"
+#include "game/globais.h"
+#include "game/julgamento.h"
+#include "game/ligacao.h"
+
+extern const char tabuleiroInicial[] =
+    "[[2,2,2,2,0,0,0,0],[2,2,2,0,0,0,0,0],[2,2,0,0,0,0,0,0],[2,0,0,0,0,0,0,0],"
+    "[0,0,0,0,0,0,0,1],[0,0,0,0,0,0,1,1],[0,0,0,0,0,1,1,1],[0,0,0,0,1,1,1,1]]";
+
+namespace {
+
+// Printed and flushed at once: the console is read while the game runs.
+void diz(const char* formato, ...) {
+    va_list args;
+    va_start(args, formato);
+    std::vfprintf(stdout, formato, args);
+    va_end(args);
+    std::fflush(stdout);
+}
+
+int outro(int lado) { return lado == 1 ? 2 : 1; }
+int& jogadasDe(int lado) { return lado == 1 ? jogadas1 : jogadas2; }
+
+void largaSelecao() { xi = yi = xf = yf = -1; }
+
+// A request and its reply; false when the link did not carry both.
+bool troca(const char* pedido, char resposta[tamanhoTexto]) {
+    std::memset(resposta, 0, tamanhoTexto);
+    return sendMessage(pedido, static_cast<int>(std::strlen(pedido))) &&
+           receiveReply(resposta, tamanhoTexto);
+}
+
+void semLigacao() {
+    if (!avisoSemLigacao) diz("Sem ligacao ao servidor de regras!\n");
+    avisoSemLigacao = true;
+}
+
+// A board request whose reply is not a board ("erro", a cut reply) is treated like no
+// reply at all: judging it would accept or refuse moves at random.
+bool pedeTabuleiro(const char* pedido, char resposta[tamanhoTexto]) {
+    if (!troca(pedido, resposta) || !isBoardReply(resposta)) {
+        semLigacao();
+        return false;
+    }
+    avisoSemLigacao = false;
+    return true;
+}
+
+void copiaTexto(char destino[tamanhoTexto], const char origem[tamanhoTexto]) {
+    std::memcpy(destino, origem, tamanhoTexto);
+}
+
+// The board as computer-move requests send it: a line feed, then the board.
+void tabuleiroParaPC() {
+    char novo[tamanhoTexto] = {};
+    novo[0] = '\n';
+    std::memcpy(novo + 1, tabuleiro, strnlen(tabuleiro, tamanhoTexto - 2));
+    copiaTexto(tabuleiroPC, novo);
+}
+
+void registaJogada(const char tab[tamanhoTexto]) {
+    mov movimento{xi, xf, yi, yf, {}, jogador};
+    copiaTexto(movimento.tabuleiro, tab);
+    historico.push_back(movimento);
+    ++nJogadas;
+}
+
+void animaJogada() {
+    animX = xi;
+    animY = yi;
+    destX = xf;
+    destY = yf;
+}
+
+// What an accepted move changes before its end-of-game check, so that a check the link
+// could not carry takes the whole move back: it is then asked for again.
+struct Antes {
+    char tabuleiro[tamanhoTexto];
+    char tabuleiroPC[tamanhoTexto];
+    int xi, yi, xf, yf;
+    int nJogadas;
+};
+
+Antes guarda() {
+    Antes a{};
+    copiaTexto(a.tabuleiro, tabuleiro);
+    copiaTexto(a.tabuleiroPC, tabuleiroPC);
+    a.xi = xi, a.yi = yi, a.xf = xf, a.yf = yf;
+    a.nJogadas = nJogadas;
+    return a;
+}
+
+void repoe(const Antes& a) {
+    copiaTexto(tabuleiro, a.tabuleiro);
+    copiaTexto(tabuleiroPC, a.tabuleiroPC);
+    xi = a.xi, yi = a.yi, xf = a.xf, yf = a.yf;
+    while (nJogadas > a.nJogadas && !historico.empty()) {
+        historico.pop_back();
+        --nJogadas;
+    }
+}
+
+void terminaJogo(int r, bool mostraVitorias) {
+    camara = 4;
+    int vencedor = r == 0 ? outro(jogador) : jogador;
+    ++(vencedor == 1 ? vitorias1 : vitorias2);
+    if (mostraVitorias) diz("v1 = %d | v2 = %d\n", vitorias1, vitorias2);
+    resetGame();
+    diz("Jogo terminado!\n");
+    placar.setPontos1(vitorias1);
+    placar.setPontos2(vitorias2);
+}
+
+// Asks whether the move just made by `jogador`, who had made m moves before it, ended the
+// game, and starts its animation. False when the link failed: nothing was judged.
+bool verificaFim(int m, const char* tab, bool mostraVitorias) {
+    char msg1[2 * tamanhoTexto];
+    int n = std::snprintf(msg1, sizeof msg1, "verificaTerminacao(%d,%d,%s).\n", jogador, m, tab);
+    char ans1[tamanhoTexto];
+    if (n < 0 || n >= static_cast<int>(sizeof msg1) || !troca(msg1, ans1)) {
+        semLigacao();
+        return false;
+    }
+    avisoSemLigacao = false;
+    int r = readOutcome(ans1);
+    animando = 1;
+    if (r == 1) {
+        ++jogadasDe(jogador);
+        diz("Jogadas:\nJogador1: %d\nJogador2: %d\n", jogadas1, jogadas2);
+    } else {
+        terminaJogo(r, mostraVitorias);
+    }
+    return true;
+}
+
+bool selecaoCompleta() { return xi != -1 && yi != -1 && xf != -1 && yf != -1; }
+
+// A request cut short by its buffer would lack its ".", and the server would wait for the
+// rest while the game waits for the reply: such a request is never sent.
+bool formataValidaJogada() {
+    int n = std::snprintf(msg, sizeof msg, "validaJogada(%d,%d,%d,%d,%s,%d).\n", xi, yi, xf, yf,
+                          tabuleiro, jogador);
+    return n >= 0 && n < static_cast<int>(sizeof msg);
+}
+
+bool formataPedidoPC() {
+    int n = std::snprintf(msg, sizeof msg, "obtemJogadaPC%d(%d,%s).\n", nivel == 2 ? 2 : 1,
+                          jogador, tabuleiroPC);
+    return n >= 0 && n < static_cast<int>(sizeof msg);
+}
+
+void vezDoisJogadores() {
+    bool cabe = formataValidaJogada();
+    if (!selecaoCompleta()) return;
+    char ans[tamanhoTexto];
+    if (!cabe || !pedeTabuleiro(msg, ans)) {
+        semLigacao();
+        return largaSelecao();
+    }
+    if (!judgeMoveTwoPlayers(tabuleiro, ans)) {
+        diz("Jogada Invalida!\n");
+        return largaSelecao();
+    }
+    if (rodaCamara == 1) camara = jogador == 1 ? 0 : 1;
+    Antes antes = guarda();
+    registaJogada(tabuleiro);
+    diz("\n%d\n", nJogadas);
+    diz("Jogada Valida!\n");
+    takeBoardFromReply(ans, tabuleiro);
+    animaJogada();
+    if (!verificaFim(jogadasDe(jogador), tabuleiro, false)) {
+        repoe(antes);
+        return largaSelecao();
+    }
+    jogador = outro(jogador);
+    largaSelecao();
+}
+
+void vezDoJogadorContraPC() {
+    bool cabe = formataValidaJogada();
+    if (!selecaoCompleta()) return;
+    char ans[tamanhoTexto];
+    if (!cabe || !pedeTabuleiro(msg, ans)) {
+        semLigacao();
+        return largaSelecao();
+    }
+    if (judgeMovePlayerVsComputer(tabuleiro, ans, passagensPC)) {
+        Antes antes = guarda();
+        registaJogada(tabuleiro);
+        diz("Jogada Valida\n");
+        copiaTexto(tabuleiro, ans);
+        animaJogada();
+        if (!verificaFim(jogadas1, tabuleiro, false)) {
+            repoe(antes);
+            return largaSelecao();
+        }
+        jogador = 2;
+        tabuleiroParaPC();
+    } else {
+        diz("Jogada Invalida!\n");
+    }
+    largaSelecao();
+}
+
+// The computer's reply as a move from tabuleiroPC; false, said once, when the two
+// squares are not both there (a reply that changed nothing).
+bool leJogadaPC(const char resposta[tamanhoTexto], std::array<int, 4>& numeros) {
+    numeros = findMove(tabuleiroPC, resposta);
+    for (int n : numeros) {
+        if (n < 0) {
+            if (!avisoJogadaPC) diz("Jogada do computador invalida!\n");
+            avisoJogadaPC = true;
+            return false;
+        }
+    }
+    avisoJogadaPC = false;
+    return true;
+}
+
+void tomaCoordenadas(const std::array<int, 4>& numeros) {
+    xi = numeros[0], yi = numeros[1], xf = numeros[2], yf = numeros[3];
+    animaJogada();
+}
+
+// Records the computer's move and checks the end; false when the check did not get
+// through, with the move taken back.
+bool aceitaJogadaPC(const char resposta[tamanhoTexto], bool mostraVitorias) {
+    Antes antes = guarda();
+    copiaTexto(tabuleiroPC, resposta);
+    registaJogada(tabuleiroPC);
+    if (!verificaFim(jogadasDe(jogador), tabuleiroPC, mostraVitorias)) {
+        repoe(antes);
+        return false;
+    }
+    return true;
+}
+
+void vezDoComputadorContraJogador() {
+    char ans[tamanhoTexto];
+    if (!formataPedidoPC() || !pedeTabuleiro(msg, ans)) return semLigacao();
+    // The first replies after a reset are warm-up: the same request goes out again.
+    if (passagensPC > 2) {
+        char resposta[tamanhoTexto];
+        stripLineFeeds(ans, resposta);
+        std::array<int, 4> numeros;
+        if (leJogadaPC(resposta, numeros)) {
+            Antes antes = guarda();
+            tomaCoordenadas(numeros);
+            if (!aceitaJogadaPC(resposta, true)) {
+                repoe(antes);
+                return;
+            }
+            jogador = 1;
+            stripLineFeeds(tabuleiroPC, tabuleiro);
+            largaSelecao();
+        }
+    }
+    ++passagensPC;
+}
+
+void vezComputadorContraComputador() {
+    char ans[tamanhoTexto];
+    if (!formataPedidoPC() || !pedeTabuleiro(msg, ans)) return semLigacao();
+    char resposta[tamanhoTexto];
+    stripLineFeeds(ans, resposta);
+    std::array<int, 4> numeros = findMove(tabuleiroPC, resposta);
+    if (passagensPC > 1) {
+        if (!leJogadaPC(resposta, numeros)) {
+            ++passagensPC;
+            return;
+        }
+        tomaCoordenadas(numeros);
+        if (!aceitaJogadaPC(resposta, false)) return;
+        jogador = outro(jogador);
+    } else {
+        tomaCoordenadas(numeros);
+    }
+    ++passagensPC;
+}
+
+}  // namespace
+
+void initBoardTexts() {
+    std::memset(tabuleiro, 0, tamanhoTexto);
+    std::snprintf(tabuleiro, tamanhoTexto, "%s", tabuleiroInicial);
+    tabuleiroParaPC();
+}
+
+void turnStep() {
+    if (animando || filmeActivo()) return;
+    switch (modo) {
+    case 1:
+        vezDoisJogadores();
+        break;
+    case 2:
+        if (jogador == 1)
+            vezDoJogadorContraPC();
+        else
+            vezDoComputadorContraJogador();
+        break;
+    case 3:
+        vezComputadorContraComputador();
+        break;
+    default:
+        break;
+    }
+}
+
+void resetGame() {
+    copyBoard(casas, casasIniciais);
+    historico.clear();
+    nJogadas = 0;
+    animX = animY = destX = destY = selX = selY = 0.0;
+    // -1 in every mode: a next game must not start with a move nobody chose.
+    largaSelecao();
+    animando = 0;
+    jogadas1 = jogadas2 = 0;
+    buildPieces();
+    nivel = -1;
+    modo = -1;
+    initBoardTexts();
+}
+
+void restartClock() {
+    for (int& d : digitosRelogio) d = 0;
+    marcaRelogio = agoraRelogio;
+}
+
+void menuChoice(int name) {
+    bool comNivel = nivel == 1 || nivel == 2;
+    switch (name) {
+    case 500:
+        restartClock();
+        break;
+    case 501:
+        camara = 9;
+        restartClock();
+        modo = 1;
+        break;
+    case 502:
+        if (!comNivel) break;
+        camara = 9;
+        restartClock();
+        modo = 2;
+        break;
+    case 503:
+        if (!comNivel) break;
+        passagensPC = 0;
+        camara = 9;
+        restartClock();
+        modo = 3;
+        break;
+    case 504:
+        diz("Nivel de dificuldade: 1!\n");
+        nivel = 1;
+        break;
+    case 505:
+        diz("Nivel de dificuldade: 2!\n");
+        nivel = 2;
+        break;
+    default:
+        break;
+    }
+}
