@@ -1,0 +1,221 @@
+// Board, menu, pieces and clock button; in select mode also the invisible pick areas.
+#include "app/desenho.h"
+
+#include <GL/glu.h>
+
+#include "app/camaras.h"
+#include "app/globais.h"
+#include "game/globais.h"
+
+namespace {
+
+constexpr unsigned int texturaDestaque = 101;
+constexpr unsigned int texturaMenu = 107;
+constexpr unsigned int texturaSemImagem = 100;  // never loaded: pick areas need none
+
+constexpr GLuint nomeRelogio = 500;
+constexpr GLuint nomeCasaVazia = 100;
+
+struct AreaMenu {
+    GLuint nome;
+    float x, z, dz, dx;
+};
+// The three wide items top to bottom, then the two levels left and right.
+constexpr AreaMenu areasMenu[] = {
+    {501, 0.8f, 1.5f, 1.5f, 8.0f}, {502, 0.8f, 3.3f, 1.5f, 8.0f}, {503, 0.8f, 5.4f, 1.5f, 8.0f},
+    {504, 1.5f, 8.4f, 1.1f, 1.6f}, {505, 5.5f, 8.4f, 1.1f, 3.0f},
+};
+
+void drawBoardTop(int material) {
+    const float S = ladoTabuleiro;
+    const GLfloat vertices[12] = {0, 0, 0, S, 0, 0, 0, 0, S, S, 0, S};
+    const GLfloat normais[12] = {0, 1, 0, 0, 1, 0, 0, 1, 0, 0, 1, 0};
+    const GLfloat cores[16] = {1, 1, 1, 0, 1, 1, 1, 0, 1, 1, 1, 0, 1, 1, 1, 0};
+    const GLfloat texturas[8] = {0, 1, 1, 1, 0, 0, 1, 0};
+    glPushMatrix();
+    drawPatch(vertices, normais, cores, texturas, texturaTampo(material));
+    glPopMatrix();
+}
+
+void drawHighlight() {
+    if (!selecionou) return;
+    glPushMatrix();
+    glTranslatef(tamanhoCasa * float(selX), 0.01f, tamanhoCasa * float(selY));
+    drawQuad(tamanhoCasa, tamanhoCasa, 1, texturaDestaque);
+    glPopMatrix();
+}
+
+// The four sides and the bottom, each showing its front to the outside of the box.
+void drawBorder(unsigned int b) {
+    const float S = ladoTabuleiro;
+    const float E = espessuraTabuleiro;
+    glPushMatrix();
+    glRotatef(-90, 0, 0, 1);
+    drawQuad(S, E, 0, b);
+    glPopMatrix();
+
+    glPushMatrix();
+    glTranslatef(S, 0, 0);
+    glRotatef(-90, 0, 0, 1);
+    drawQuad(S, E, 1, b);
+    glPopMatrix();
+
+    glPushMatrix();
+    glTranslatef(0, -E, 0);
+    drawQuad(S, S, 0, b);
+    glPopMatrix();
+
+    glPushMatrix();
+    glRotatef(-90, 1, 0, 0);
+    glRotatef(90, 0, 1, 0);
+    drawQuad(S, E, 1, b);
+    glPopMatrix();
+
+    glPushMatrix();
+    glRotatef(-90, 1, 0, 0);
+    glTranslatef(0, -S, 0);
+    glRotatef(90, 0, 1, 0);
+    drawQuad(S, E, 0, b);
+    glPopMatrix();
+}
+
+void drawMenu(GLenum mode) {
+    glPushMatrix();
+    glTranslated(centroMenu[0] - 5, centroMenu[1], centroMenu[2] - 5);
+    glPushMatrix();
+    glColor3f(1, 1, 1);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texturaMenu);
+    glBegin(GL_POLYGON);
+    glNormal3f(0, 1, 0);
+    glTexCoord2f(0, 1);
+    glVertex3f(0, 0, 0);
+    glTexCoord2f(0, 0);
+    glVertex3f(0, 0, 10);
+    glTexCoord2f(1, 0);
+    glVertex3f(10, 0, 10);
+    glTexCoord2f(1, 1);
+    glVertex3f(10, 0, 0);
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+    glPopMatrix();
+    if (mode == GL_SELECT) {
+        for (const AreaMenu& a : areasMenu) {
+            glLoadName(a.nome);
+            glPushMatrix();
+            glTranslatef(a.x, 0.1f, a.z);
+            drawQuad(a.dz, a.dx, 1, 0);
+            glPopMatrix();
+        }
+    }
+    glPopMatrix();
+}
+
+void drawPieces(GLenum mode) {
+    for (int i = 0; i < 20 && i < int(pecas.size()); ++i) {
+        if (mode == GL_SELECT) glLoadName(GLuint(i + 1));
+        glPushMatrix();
+        pecas[i].draw(materialPecas);
+        glPopMatrix();
+    }
+}
+
+// A short capped cylinder on the scoreboard's top; it wears whatever the last piece left.
+void drawClockButton(GLenum mode) {
+    if (mode == GL_SELECT) glLoadName(nomeRelogio);
+    glPushMatrix();
+    glTranslated(origemTabuleiro[0] - 1.25, origemTabuleiro[1] + 1.5,
+                 origemTabuleiro[2] + ladoTabuleiro / 2);
+    glRotatef(-90, 1, 0, 0);
+    gluCylinder(quadrica, 0.25, 0.25, 0.25, 20, 20);
+    glPushMatrix();
+    glTranslatef(0, 0, 0.25f);
+    gluDisk(quadrica, 0, 0.25, 20, 20);
+    glPopMatrix();
+    glPopMatrix();
+}
+
+// Only empty squares can be picked as a destination; an occupied one is hit through its piece.
+void drawEmptySquares() {
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            if (casas[x][y] != 0) continue;
+            glLoadName(nomeCasaVazia + GLuint(10 * x + y));
+            glPushMatrix();
+            glTranslatef(x * tamanhoCasa, 0.1f, y * tamanhoCasa);
+            drawQuad(tamanhoCasa, tamanhoCasa, 1, texturaSemImagem);
+            glPopMatrix();
+        }
+    }
+}
+
+}  // namespace
+
+unsigned int texturaTampo(int material) { return material <= 1 ? 105 : 105 + 10 * material; }
+unsigned int texturaBorda(int material) { return material <= 1 ? 103 : 103 + 10 * material; }
+
+void drawPatch(const GLfloat vertices[12], const GLfloat normais[12], const GLfloat cores[16],
+               const GLfloat texturas[8], unsigned int texture) {
+    glMap2f(GL_MAP2_VERTEX_3, 0, 1, 3, 2, 0, 1, 6, 2, vertices);
+    glMap2f(GL_MAP2_NORMAL, 0, 1, 3, 2, 0, 1, 6, 2, normais);
+    glMap2f(GL_MAP2_COLOR_4, 0, 1, 4, 2, 0, 1, 8, 2, cores);
+    glMap2f(GL_MAP2_TEXTURE_COORD_2, 0, 1, 2, 2, 0, 1, 4, 2, texturas);
+    glEnable(GL_MAP2_VERTEX_3);
+    glEnable(GL_MAP2_NORMAL);
+    glEnable(GL_MAP2_COLOR_4);
+    glEnable(GL_MAP2_TEXTURE_COORD_2);
+    glMapGrid2f(4, 0.0f, 1.0f, 6, 0.0f, 1.0f);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glEvalMesh2(GL_FILL, 0, 4, 0, 6);
+    glDisable(GL_TEXTURE_2D);
+}
+
+void drawQuad(float dz, float dx, int faceUp, unsigned int texture) {
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    const float cantos[2][4][2] = {
+        {{0, 0}, {dx, 0}, {dx, dz}, {0, dz}},  // front seen from below
+        {{dx, 0}, {0, 0}, {0, dz}, {dx, dz}},  // front seen from above
+    };
+    glBegin(GL_POLYGON);
+    for (const auto& c : cantos[faceUp ? 1 : 0]) {
+        glNormal3f(0, 1, 0);
+        glTexCoord2f(c[0] / dx, c[1] / dz);
+        glVertex3f(c[0], 0, c[1]);
+    }
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+}
+
+void drawBoard() {
+    glColor3f(1, 1, 1);
+    glPushMatrix();
+    drawBoardTop(materialPecas);
+    drawHighlight();
+    drawBorder(texturaBorda(materialPecas));
+    glPopMatrix();
+}
+
+void drawGameScene(GLenum mode) {
+    setCamera();
+    placar.draw(3.0f, 1.5f, 0.5f);
+    glPushMatrix();
+    glTranslated(origemTabuleiro[0], origemTabuleiro[1], origemTabuleiro[2]);
+    if (mode == GL_SELECT) glPushName(0);
+    drawBoard();
+    drawMenu(mode);
+    drawPieces(mode);
+    drawClockButton(mode);
+    if (mode == GL_SELECT) {
+        drawEmptySquares();
+        glPopName();
+    }
+    glPopMatrix();
+}
+
+void preparaQuadrica() {
+    if (quadrica == nullptr) quadrica = gluNewQuadric();
+    gluQuadricOrientation(quadrica, GLU_OUTSIDE);
+    gluQuadricTexture(quadrica, GL_FALSE);
+}

@@ -1,0 +1,53 @@
+// Program-wide presentation state: the window, the panel's bound variables, the cameras and
+// the geometry of board, menu and scoreboard. Defined in app/globais.cpp.
+#pragma once
+#include <cstdint>
+
+#include <GL/glu.h>
+
+// Window.
+extern int janelaPrincipal;
+extern int larguraJanela, alturaJanela;  // last size given to the reshape callback
+extern float aspecto;                    // width / height of the 3D viewport
+extern double intervalo;                 // period of every timer, in milliseconds
+constexpr int alturaPainel = 130;        // the control panel's strip along the bottom
+
+// Bound to the control panel.
+extern float rotacao[16];
+extern float zoomX, zoomY, zoomZ;
+extern int ambiente;
+extern int ambienteCarregado;  // scenery whose file is loaded
+extern int materialPecas;
+
+// Cameras: the player eye and the ends of the turning camera.
+extern float olho[3];
+extern float posicoesCamara[3][3];
+
+// The turning camera's swing, kept between timer ticks.
+struct Volta {
+    int estado = 0;            // 0 idle, 1 a turn is running
+    std::uint32_t inicio = 0;  // millisecond tick at which it began
+    float deltaZ = 0.0f;
+    float meio = 0.0f;         // sideways amplitude
+    double angulo = 0.0;
+};
+extern Volta volta;
+
+// Board, menu and scoreboard geometry.
+constexpr float ladoTabuleiro = 5.0f;
+constexpr float casasPorLado = 8.0f;
+constexpr float tamanhoCasa = ladoTabuleiro / casasPorLado;
+constexpr float espessuraTabuleiro = 1.0f;
+extern const double origemTabuleiro[3];
+extern const double centroMenu[3];
+
+// The quadric every GLU shape of the game scene is drawn with.
+extern GLUquadric* quadrica;
+
+// Calendar time (whole seconds) the scoreboard clock is advanced to when it is next drawn;
+// the window glue stamps it before each drawing so the drawing itself reads no clock.
+extern std::int64_t instanteRelogio;
+
+// Selection buffer of the picking pass.
+constexpr int tamanhoSelectBuf = 512;
+extern unsigned int selectBuf[tamanhoSelectBuf];

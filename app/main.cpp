@@ -1,0 +1,43 @@
+// Cantos 3D: the window, its panel and timers, the first scenery, the rules server, the loop.
+#include <GL/freeglut.h>
+
+#include "app/camaras.h"
+#include "app/eventos.h"
+#include "app/frame.h"
+#include "app/globais.h"
+#include "app/graficos.h"
+#include "app/janela.h"
+#include "app/painel.h"
+#include "app/temporizadores.h"
+#include "game/animacao.h"
+#include "game/ligacao.h"
+#include "game/turno.h"
+
+int main(int argc, char** argv) {
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(550, 550);
+    glutInitWindowPosition(200, 200);
+    janelaPrincipal = glutCreateWindow(argv[0]);
+    // Closing the window must still reach the quit request below.
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
+
+    glutDisplayFunc(displayCallback);
+    registaEventos();
+    const unsigned periodo = unsigned(intervalo);
+    glutTimerFunc(periodo, moveTimer, 0);
+    iniciaPainel();
+    buildPieces();
+    ambienteCarregado = ambiente;
+    glutTimerFunc(periodo, cameraTimer, 0);
+    glutIdleFunc(idleCallback);
+    initGraphics();
+    // After the program's own textures exist, so the font is unlikely to want their names.
+    criaTexturaFonte();
+
+    connectServer();
+    initBoardTexts();
+    glutMainLoop();
+    quitServer();
+    return 0;
+}

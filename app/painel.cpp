@@ -1,0 +1,298 @@
+// The control panel: rotation ball, three drag areas, three buttons and three lists.
+#include "app/painel.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include <GL/freeglut.h>
+#include <imgui.h>
+#include <backends/imgui_impl_glut.h>
+#include <backends/imgui_impl_opengl2.h>
+
+#include "app/bola.h"
+#include "app/camaras.h"
+#include "app/controlos.h"
+#include "app/eventos.h"
+#include "app/globais.h"
+#include "app/temporizadores.h"
+#include "game/globais.h"
+
+namespace {
+
+constexpr unsigned int ultimoNomeFixo = 135;  // 1..100 scenery, 101..135 the program's own
+constexpr float margem = 6.0f;
+constexpr float diametroBola = 86.0f;
+constexpr float larguraArrasto = 48.0f;
+constexpr float larguraBotoes = 104.0f;
+constexpr float espacoBarra = 14.0f;
+
+BolaRotacao bola;
+int mostradoCamara = 0, mostradoAmbiente = 0, mostradoMateriais = 0;
+
+ImU32 cor(int r, int g, int b, int a = 255) { return IM_COL32(r, g, b, a); }
+
+void aplicaEstilo() {
+    ImGui::StyleColorsDark();
+    ImGuiStyle& s = ImGui::GetStyle();
+    s.WindowRounding = 0.0f;
+    s.WindowBorderSize = 0.0f;
+    s.FrameRounding = 4.0f;
+    s.PopupRounding = 4.0f;
+    s.GrabRounding = 4.0f;
+    s.WindowPadding = ImVec2(margem, margem);
+    s.ItemSpacing = ImVec2(6, 5);
+    ImVec4* c = s.Colors;
+    c[ImGuiCol_WindowBg] = ImVec4(0.11f, 0.10f, 0.09f, 1.0f);
+    c[ImGuiCol_PopupBg] = ImVec4(0.14f, 0.13f, 0.12f, 0.98f);
+    c[ImGuiCol_Button] = ImVec4(0.42f, 0.27f, 0.15f, 1.0f);
+    c[ImGuiCol_ButtonHovered] = ImVec4(0.58f, 0.38f, 0.20f, 1.0f);
+    c[ImGuiCol_ButtonActive] = ImVec4(0.72f, 0.48f, 0.24f, 1.0f);
+    c[ImGuiCol_FrameBg] = ImVec4(0.22f, 0.19f, 0.16f, 1.0f);
+    c[ImGuiCol_FrameBgHovered] = ImVec4(0.32f, 0.26f, 0.20f, 1.0f);
+    c[ImGuiCol_FrameBgActive] = ImVec4(0.40f, 0.30f, 0.22f, 1.0f);
+    c[ImGuiCol_Header] = ImVec4(0.42f, 0.27f, 0.15f, 1.0f);
+    c[ImGuiCol_HeaderHovered] = ImVec4(0.58f, 0.38f, 0.20f, 1.0f);
+    c[ImGuiCol_HeaderActive] = ImVec4(0.72f, 0.48f, 0.24f, 1.0f);
+    c[ImGuiCol_Separator] = ImVec4(0.45f, 0.38f, 0.30f, 1.0f);
+}
+
+// A point of the unit sphere turned by rotacao, as seen on the ball (y up).
+ImVec2 projecta(const float v[3], ImVec2 centro, float raio, float& profundidade) {
+    float r[3];
+    for (int i = 0; i < 3; ++i)
+        r[i] = rotacao[i] * v[0] + rotacao[4 + i] * v[1] + rotacao[8 + i] * v[2];
+    profundidade = r[2];
+    return ImVec2(centro.x + raio * r[0], centro.y - raio * r[1]);
+}
+
+// Three great circles of the turned sphere: its front halves bright, its back halves faint.
+void desenhaMeridianos(ImDrawList* d, ImVec2 centro, float raio) {
+    const int passos = 48;
+    for (int eixo = 0; eixo < 3; ++eixo) {
+        ImVec2 anterior;
+        for (int i = 0; i <= passos; ++i) {
+            const float a = 2.0f * 3.14159265f * float(i) / passos;
+            float v[3] = {0, 0, 0};
+            v[(eixo + 1) % 3] = std::cos(a);
+            v[(eixo + 2) % 3] = std::sin(a);
+            float z = 0.0f;
+            const ImVec2 p = projecta(v, centro, raio * 0.92f, z);
+            if (i > 0) {
+                const ImU32 c = z >= 0.0f ? cor(236, 200, 140, 230) : cor(236, 200, 140, 60);
+                d->AddLine(anterior, p, c, z >= 0.0f ? 1.6f : 1.0f);
+            }
+            anterior = p;
+        }
+    }
+}
+
+void rotuloCentrado(const char* texto, float x, float largura) {
+    const float w = ImGui::CalcTextSize(texto).x;
+    ImGui::SetCursorPosX(x + (largura - w) / 2);
+    ImGui::TextUnformatted(texto);
+}
+
+void controloBola(float x) {
+    ImGuiIO& io = ImGui::GetIO();
+    ImGui::SetCursorPos(ImVec2(x, margem));
+    const ImVec2 canto = ImGui::GetCursorScreenPos();
+    ImGui::InvisibleButton("##Rotacao", ImVec2(diametroBola, diametroBola));
+    const float raio = diametroBola / 2;
+    const ImVec2 centro(canto.x + raio, canto.y + raio);
+    if (ImGui::IsItemActivated()) bola.pressiona();
+    if (ImGui::IsItemActive() && (io.MouseDelta.x != 0.0f || io.MouseDelta.y != 0.0f)) {
+        bola.arrasta(rotacao, io.MousePos.x - io.MouseDelta.x - centro.x,
+                     io.MousePos.y - io.MouseDelta.y - centro.y, io.MousePos.x - centro.x,
+                     io.MousePos.y - centro.y, raio);
+    }
+    if (ImGui::IsItemDeactivated()) bola.larga();
+    if (!ImGui::IsItemActive()) bola.passo(rotacao);
+
+    ImDrawList* d = ImGui::GetWindowDrawList();
+    const bool quente = ImGui::IsItemHovered() || ImGui::IsItemActive();
+    d->AddCircleFilled(centro, raio, cor(40, 30, 22), 48);
+    // A soft highlight up and to the left gives the ball its roundness.
+    for (int i = 8; i >= 1; --i) {
+        const float f = float(i) / 8.0f;
+        d->AddCircleFilled(ImVec2(centro.x - raio * 0.25f * (1 - f), centro.y - raio * 0.3f * (1 - f)),
+                           raio * f, cor(70 + int(60 * (1 - f)), 52 + int(40 * (1 - f)),
+                                         36 + int(25 * (1 - f))),
+                           40);
+    }
+    desenhaMeridianos(d, centro, raio);
+    d->AddCircle(centro, raio, quente ? cor(250, 210, 150) : cor(150, 120, 90), 48, 2.0f);
+    ImGui::SetCursorPosY(margem + diametroBola + 3);
+    rotuloCentrado("Rotacao", x, diametroBola);
+}
+
+void seta(ImDrawList* d, ImVec2 c, float dx, float dy, ImU32 cr) {
+    const float s = 6.0f;
+    const ImVec2 ponta(c.x + dx * s, c.y + dy * s);
+    const ImVec2 a(c.x - dy * s * 0.8f, c.y + dx * s * 0.8f);
+    const ImVec2 b(c.x + dy * s * 0.8f, c.y - dx * s * 0.8f);
+    d->AddTriangleFilled(ponta, b, a, cr);
+}
+
+void controloArrasto(const char* rotulo, float* valor, float velocidade, bool horizontal,
+                     float x) {
+    ImGuiIO& io = ImGui::GetIO();
+    const float altura = diametroBola;
+    ImGui::SetCursorPos(ImVec2(x, margem));
+    const ImVec2 p = ImGui::GetCursorScreenPos();
+    ImGui::PushID(rotulo);
+    ImGui::InvisibleButton("##arrasto", ImVec2(larguraArrasto, altura));
+    ImGui::PopID();
+    if (ImGui::IsItemActive())
+        *valor = arrastaValor(*valor, io.MouseDelta.x, io.MouseDelta.y, horizontal, velocidade);
+
+    ImDrawList* d = ImGui::GetWindowDrawList();
+    const bool activo = ImGui::IsItemActive(), quente = ImGui::IsItemHovered();
+    const ImVec2 q(p.x + larguraArrasto, p.y + altura);
+    d->AddRectFilled(p, q, activo ? cor(92, 66, 42) : quente ? cor(74, 56, 40) : cor(56, 46, 36),
+                     5.0f);
+    d->AddRect(p, q, quente || activo ? cor(250, 210, 150) : cor(120, 100, 80), 5.0f, 0, 1.5f);
+    const ImVec2 c((p.x + q.x) / 2, (p.y + q.y) / 2);
+    const ImU32 cs = cor(236, 200, 140);
+    if (horizontal) {
+        seta(d, ImVec2(p.x + 9, c.y), -1, 0, cs);
+        seta(d, ImVec2(q.x - 9, c.y), 1, 0, cs);
+    } else {
+        seta(d, ImVec2(c.x, p.y + 9), 0, -1, cs);
+        seta(d, ImVec2(c.x, q.y - 9), 0, 1, cs);
+    }
+    char texto[32];
+    std::snprintf(texto, sizeof texto, "%.1f", double(*valor));
+    const ImVec2 t = ImGui::CalcTextSize(texto);
+    d->AddText(ImVec2(c.x - t.x / 2, c.y - t.y / 2), cor(245, 235, 220), texto);
+    ImGui::SetCursorPosY(margem + diametroBola + 3);
+    rotuloCentrado(rotulo, x - 8, larguraArrasto + 16);
+}
+
+void barra(float x) {
+    const ImVec2 w = ImGui::GetWindowPos();
+    ImGui::GetWindowDrawList()->AddLine(ImVec2(w.x + x, w.y + margem),
+                                        ImVec2(w.x + x, w.y + alturaPainel - margem),
+                                        ImGui::GetColorU32(ImGuiCol_Separator), 1.0f);
+}
+
+void botoes(float x) {
+    const float altura = (diametroBola + 16 - 2 * 6) / 3;
+    const ImVec2 tamanho(larguraBotoes, altura);
+    ImGui::SetCursorPos(ImVec2(x, margem));
+    if (ImGui::Button("Undo", tamanho)) undoCallback(1);
+    ImGui::SetCursorPosX(x);
+    if (ImGui::Button("Filme do jogo", tamanho)) replayCallback(1);
+    ImGui::SetCursorPosX(x);
+    if (ImGui::Button("RodaCamara", tamanho)) rodaCamaraCallback(1);
+}
+
+void lista(const char* rotulo, const ItemLista* itens, int n, int* variavel, int& mostrado,
+           float x, float largura) {
+    mostrado = itemMostrado(itens, n, *variavel, mostrado);
+    ImGui::SetCursorPosX(x);
+    ImGui::TextUnformatted(rotulo);
+    ImGui::SetCursorPosX(x);
+    ImGui::SetNextItemWidth(largura);
+    ImGui::PushID(rotulo);
+    if (ImGui::BeginCombo("##lista", itens[mostrado].texto)) {
+        for (int i = 0; i < n; ++i) {
+            if (ImGui::Selectable(itens[i].texto, i == mostrado)) {
+                *variavel = itens[i].id;
+                mostrado = i;
+            }
+        }
+        ImGui::EndCombo();
+    }
+    ImGui::PopID();
+}
+
+void listas(float x, float largura) {
+    ImGui::SetCursorPosY(margem - 3);
+    ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(4, 1));
+    ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(5, 2));
+    lista("Camara", itensCamara, 4, &camara, mostradoCamara, x, largura);
+    lista("Ambiente", itensAmbiente, 3, &ambiente, mostradoAmbiente, x, largura);
+    lista("Materiais", itensMateriais, 4, &materialPecas, mostradoMateriais, x, largura);
+    ImGui::PopStyleVar(2);
+}
+
+void constroiPainel() {
+    ImGuiIO& io = ImGui::GetIO();
+    ImGui::SetNextWindowPos(ImVec2(0, io.DisplaySize.y - alturaPainel));
+    ImGui::SetNextWindowSize(ImVec2(io.DisplaySize.x, float(alturaPainel)));
+    const ImGuiWindowFlags flags = ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove |
+                                   ImGuiWindowFlags_NoSavedSettings |
+                                   ImGuiWindowFlags_NoBringToFrontOnFocus |
+                                   ImGuiWindowFlags_NoScrollWithMouse;
+    ImGui::Begin("Painel", nullptr, flags);
+    float x = margem;
+    controloBola(x);
+    x += diametroBola + 8;
+    controloArrasto("Zoom Z", &zoomZ, 0.02f, false, x);
+    x += larguraArrasto + espacoBarra / 2;
+    barra(x);
+    x += espacoBarra / 2;
+    controloArrasto("Zoom X", &zoomX, 1.0f, true, x);
+    x += larguraArrasto + espacoBarra / 2;
+    barra(x);
+    x += espacoBarra / 2;
+    controloArrasto("Zoom Y", &zoomY, 1.0f, false, x);
+    x += larguraArrasto + espacoBarra / 2;
+    barra(x);
+    x += espacoBarra / 2;
+    botoes(x);
+    x += larguraBotoes + espacoBarra / 2;
+    barra(x);
+    x += espacoBarra / 2;
+    const float resto = io.DisplaySize.x - x - margem;
+    listas(x, resto > 120.0f ? resto : 120.0f);
+    ImGui::End();
+}
+
+}  // namespace
+
+void iniciaPainel() {
+    IMGUI_CHECKVERSION();
+    ImGui::CreateContext();
+    ImGuiIO& io = ImGui::GetIO();
+    io.IniFilename = nullptr;
+    io.LogFilename = nullptr;
+    aplicaEstilo();
+    ImGui_ImplGLUT_Init();
+    ImGui_ImplOpenGL2_Init();
+    io.DisplaySize = ImVec2(float(larguraJanela), float(alturaJanela));
+}
+
+bool criaTexturaFonte() {
+    // glGenTextures may hand out a name the program later defines as its own texture;
+    // keep such names taken until a free one above them turns up.
+    std::vector<GLuint> ocupados;
+    bool conseguiu = false;
+    for (int tentativa = 0; tentativa < 300; ++tentativa) {
+        ImGui_ImplOpenGL2_CreateFontsTexture();
+        const auto nome = GLuint(reinterpret_cast<std::intptr_t>(ImGui::GetIO().Fonts->TexID));
+        if (nome > ultimoNomeFixo) {
+            conseguiu = true;
+            break;
+        }
+        ocupados.push_back(nome);
+    }
+    if (!ocupados.empty()) glDeleteTextures(GLsizei(ocupados.size()), ocupados.data());
+    if (!conseguiu) std::printf("Panel font texture has no free name above %u\n", ultimoNomeFixo);
+    return conseguiu;
+}
+
+void desenhaPainel() {
+    ImGui_ImplOpenGL2_NewFrame();
+    ImGui_ImplGLUT_NewFrame();
+    libertaRetidos();
+    constroiPainel();
+    ImGui::Render();
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
+    ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
+    glPopClientAttrib();
+    glPopAttrib();
+}
