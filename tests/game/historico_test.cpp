@@ -1,0 +1,64 @@
+// Finding the computer's move between two board texts, and dropping line feeds.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <string>
+
+#include "game/historico.h"
+#include "game/tabuleiros.h"
+
+using cantos_teste::comJogada;
+using cantos_teste::tabuleiroInicialTexto;
+
+namespace {
+
+struct Texto {
+    char b[512] = {};
+    explicit Texto(const std::string& s) { std::strncpy(b, s.c_str(), sizeof b - 1); }
+};
+
+using Jogada = std::array<int, 4>;
+
+TEST(FindMove, ReadsBothBoardsFromTheirFirstBracket) {
+    Texto antes("\n" + tabuleiroInicialTexto);
+    Texto depois("\r\n" + comJogada(tabuleiroInicialTexto, 7, 4, 6, 3));
+    EXPECT_EQ(findMove(antes.b, depois.b), (Jogada{7, 4, 6, 3}));
+    // A jump over several squares, and a move of the other side.
+    Texto salto(comJogada(tabuleiroInicialTexto, 2, 1, 4, 1));
+    EXPECT_EQ(findMove(antes.b, salto.b), (Jogada{2, 1, 4, 1}));
+}
+
+TEST(FindMove, LineBreaksAloneOrEqualBoardsGiveNoSquare) {
+    Texto comQuebra("\n" + tabuleiroInicialTexto);
+    Texto semQuebra(tabuleiroInicialTexto);
+    EXPECT_EQ(findMove(comQuebra.b, semQuebra.b), (Jogada{-1, -1, -1, -1}));
+    EXPECT_EQ(findMove(semQuebra.b, semQuebra.b), (Jogada{-1, -1, -1, -1}));
+}
+
+TEST(FindMove, AReplyThatIsNoBoardNeverReadsPastTheBuffers) {
+    char a[512], b[512];
+    std::memset(a, '1', sizeof a);  // no bracket, no terminator
+    std::memset(b, '2', sizeof b);
+    Jogada j = findMove(a, b);
+    EXPECT_GE(j[0], 0);  // every square differs; only that it stays in bounds matters
+}
+
+TEST(StripLineFeeds, DropsLineFeedsKeepsCarriageReturns) {
+    Texto resposta("\r\n" + tabuleiroInicialTexto);
+    char limpo[512];
+    stripLineFeeds(resposta.b, limpo);
+    EXPECT_EQ(std::string(limpo), "\r" + tabuleiroInicialTexto);
+}
+
+TEST(StripLineFeeds, AFullSourceWithoutLineFeedsStaysInsideTheBuffer) {
+    char origem[512];
+    std::memset(origem, 'a', sizeof origem);
+    char destino[513];
+    destino[512] = '#';
+    stripLineFeeds(origem, destino);
+    EXPECT_EQ(std::strlen(destino), 511u);
+    EXPECT_EQ(destino[512], '#');
+}
+
+}  // namespace
