@@ -1,5 +1,9 @@
 // Choosing among selection-mode hits and acting on the picked name.
 #pragma once
+#include <cstddef>
+
+// Entries of the selection buffer; processHits never reads beyond them.
+constexpr std::size_t tamanhoSelecao = 512;
 
 // Walks `count` hit records and hands the nearest named one to handlePick.
 void processHits(int count, const unsigned int* buffer);

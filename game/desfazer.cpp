@@ -1,0 +1,165 @@
+// Undo and the replay film: both play recorded moves through the piece animation.
+#include "game/desfazer.h"
+
+#include <cstring>
+
+#include "game/animacao.h"
+#include "game/globais.h"
+#include "game/turno.h"
+
+namespace {
+
+void anima(int deX, int deY, int paraX, int paraY) {
+    animX = deX;
+    animY = deY;
+    destX = paraX;
+    destY = paraY;
+    animando = 1;
+}
+
+// A half-made selection would start its animation from the square the undo or the film
+// left in animX, animY, moving the wrong piece.
+void largaSelecao() { xi = yi = xf = yf = -1; }
+
+void descontaJogada(int lado) {
+    if (lado == 1)
+        --jogadas1;
+    else
+        --jogadas2;
+}
+
+void retiraUltimo() {
+    descontaJogada(historico.back().jogador);
+    historico.pop_back();
+    --nJogadas;
+}
+
+void desfazDoisJogadores() {
+    if (historico.empty() || animando) return;
+    const mov& m = historico.back();
+    jogador = m.jogador;
+    anima(m.xf, m.yf, m.xi, m.yi);
+    std::memcpy(tabuleiro, m.tabuleiro, tamanhoTexto);
+    if (rodaCamara == 1) camara = m.jogador == 2 ? 0 : 1;
+    largaSelecao();
+    retiraUltimo();
+}
+
+// A press slides the computer's piece back first; the next tick sees that animation running
+// and moves to the second phase, which waits for it and slides the player's piece back.
+void armaDesfazerContraComputador() {
+    // Only with the computer's answer in, and never over a moving piece: otherwise the
+    // pieces slid back would not be the last two moves.
+    if (jogador != 1 || historico.size() < 2 || animando || undoArmado) return;
+    undoArmado = 1;
+    faseUndo = 1;
+    undoRetira = 1;
+    largaSelecao();
+}
+
+void passoContraComputador() {
+    if (faseUndo == 1) {
+        if (historico.empty()) return;
+        if (!animando && undoArmado) {
+            const mov& m = historico.back();
+            anima(m.xf, m.yf, m.xi, m.yi);
+            std::memcpy(tabuleiroPC, m.tabuleiro, tamanhoTexto);
+        } else {
+            faseUndo = 2;
+        }
+        return;
+    }
+    if (historico.size() >= 2 && !animando && undoArmado) {
+        const mov& m = historico[historico.size() - 2];
+        jogador = m.jogador;
+        anima(m.xf, m.yf, m.xi, m.yi);
+        std::memcpy(tabuleiro, m.tabuleiro, tamanhoTexto);
+        undoArmado = 0;
+        if (undoRetira) {
+            retiraUltimo();
+            retiraUltimo();
+            undoRetira = 0;
+        }
+    }
+}
+
+void guardaEstado() {
+    EstadoJogo& e = estadoAntesFilme;
+    std::memcpy(e.tabuleiro, tabuleiro, tamanhoTexto);
+    std::memcpy(e.tabuleiroPC, tabuleiroPC, tamanhoTexto);
+    e.jogador = jogador;
+    e.jogadas1 = jogadas1;
+    e.jogadas2 = jogadas2;
+    e.passagensPC = passagensPC;
+}
+
+void repoeEstado() {
+    const EstadoJogo& e = estadoAntesFilme;
+    std::memcpy(tabuleiro, e.tabuleiro, tamanhoTexto);
+    std::memcpy(tabuleiroPC, e.tabuleiroPC, tamanhoTexto);
+    jogador = e.jogador;
+    jogadas1 = e.jogadas1;
+    jogadas2 = e.jogadas2;
+    passagensPC = e.passagensPC;
+}
+
+void comecaFilme() {
+    // A restart keeps the state of the first press: the one in play now is the film's own.
+    if (!filmeEmCurso) guardaEstado();
+    filmeEmCurso = true;
+    // The film rebuilds the position from the records alone, so whatever was moving or half
+    // undone is dropped: the last record played gives the position back.
+    animando = 0;
+    faseAnim = 1;
+    undoArmado = 0;
+    undoRetira = 0;
+    faseUndo = 1;
+    largaSelecao();
+    indiceFilme = 0;
+    copyBoard(casas, casasIniciais);
+    buildPieces();
+    initBoardTexts();
+    jogadas1 = jogadas2 = 0;
+    passagensPC = 0;
+    faseFilme = 1;
+}
+
+void acabaFilme() {
+    repoeEstado();
+    filmeEmCurso = false;
+    faseFilme = 1;
+}
+
+int registosPorTocar() { return static_cast<int>(historico.size()) - indiceFilme; }
+
+}  // namespace
+
+void undoStep(int id) {
+    if (filmeEmCurso) return;
+    if (modo == 1) {
+        if (id != 0) desfazDoisJogadores();
+    } else if (modo == 2) {
+        if (id != 0) armaDesfazerContraComputador();
+        passoContraComputador();
+    }
+}
+
+void replayStep(int id) {
+    if (id != 0 && modo != 3) comecaFilme();
+    if (!filmeEmCurso) return;
+    if (faseFilme == 1) {
+        if (!animando && registosPorTocar() > 0) {
+            const mov& m = historico[static_cast<std::size_t>(indiceFilme)];
+            anima(m.xi, m.yi, m.xf, m.yf);
+        }
+        faseFilme = 2;
+    } else {
+        if (!animando) {
+            ++indiceFilme;
+            faseFilme = 1;
+        }
+    }
+    if (!animando && registosPorTocar() <= 0) acabaFilme();
+}
+
+bool filmeActivo() { return filmeEmCurso; }
