@@ -44,9 +44,9 @@ stackobject Objecto::computeEntry() const {
 }
 
 bool Objecto::hasUsableTexture(const stackobject& entry) {
-    // Under a "clear" parent a "null" texture finds nothing; at the root it finds its own
-    // "null" record, which names no OpenGL texture either.
-    return entry.texture != nullptr && !isNull(entry.texture->id);
+    // A "null" texture under a "clear" group finds nothing. Under a "clear" root, or at the
+    // root itself, it finds a record made for one object, which names no OpenGL texture.
+    return entry.texture != nullptr && !isNull(entry.texture->id) && entry.texture->id != "clear";
 }
 
 void Objecto::adoptParentMaterial() {

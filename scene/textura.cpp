@@ -94,7 +94,9 @@ bool lerBmp(Bytes& in, Imagem& out) {
     const bool topDown = height < 0;
     const int64_t rows = topDown ? -int64_t{height} : int64_t{height};
     const int64_t rowBytes = int64_t{width} * 3;
-    if (width <= 0 || rows <= 0 || rowBytes * rows > kMaxBytes) {
+    // Each factor is bounded first, so the product cannot overflow.
+    if (width <= 0 || rows <= 0 || rowBytes > kMaxBytes || rows > kMaxBytes ||
+        rowBytes * rows > kMaxBytes) {
         std::printf("Erro a reservar memoria!");
         return false;
     }
