@@ -1,0 +1,142 @@
+/*  The rules server's network side: one listening socket on the loopback
+    address, one thread per connection, one reply per request.
+
+    The game's window waits for every reply, so a reply goes out as one
+    write on a socket with Nagle's algorithm off.
+*/
+
+:- module(rede,
+          [ escutar/2,                % ?Porta, -Socket
+            servir/1,                 % +Socket
+            atender_ligacao/2,        % +In, +Out
+            ler_pedido/4,             % +In, +Pendente0, -Resultado, -Pendente
+            tamanho_maximo/1          % -Bytes
+          ]).
+
+:- use_module(library(socket)).
+:- use_module(protocolo).
+
+:- set_prolog_flag(optimise, true).
+
+%!  tamanho_maximo(-Bytes)
+%   The longest request, its "." included.  A board request is under 200
+%   bytes; anything past this limit is not a client of ours.
+
+tamanho_maximo(4096).
+
+%!  escutar(?Porta, -Socket) is det.
+%   Listens on 127.0.0.1:Porta, and never on other interfaces.  With Porta
+%   unbound the system picks a free port, and Porta is bound to it.
+%   Throws the socket error when the port cannot be had.
+
+escutar(Porta, Socket) :-
+    (   var(Porta) -> true ; P = Porta ),
+    tcp_socket(Socket),
+    catch(( tcp_setopt(Socket, reuseaddr),
+            tcp_bind(Socket, '127.0.0.1':P),
+            tcp_listen(Socket, 64) ),
+          E,
+          ( tcp_close_socket(Socket), throw(E) )),
+    Porta = P.
+
+%!  servir(+Socket)
+%   Accepts clients for ever, each in a thread of its own.  A failure to
+%   start one thread closes that connection only.
+
+servir(Socket) :-
+    repeat,
+    catch(aceitar(Socket), E, ( print_message(warning, E), sleep(0.05) )),
+    fail.
+
+aceitar(Socket) :-
+    tcp_accept(Socket, Cliente, _Par),
+    setup_call_cleanup(
+        tcp_open_socket(Cliente, In, Out),
+        arrancar(Cliente, In, Out, Arrancou),
+        ( Arrancou == true -> true ; fechar(In, Out) )).
+
+arrancar(Cliente, In, Out, true) :-
+    catch(tcp_setopt(Cliente, nodelay), _, true),
+    thread_create(atender_ligacao(In, Out), _, [detached(true)]).
+
+%!  atender_ligacao(+In, +Out)
+%   Talks to one client until it says quit, hangs up, sends an oversized
+%   request or the connection fails.  Only this thread ends with it.
+
+atender_ligacao(In, Out) :-
+    catch(( set_stream(In, encoding(octet)),
+            set_stream(Out, encoding(octet)),
+            set_stream(Out, buffer(full)),
+            cache_vazia(Cache),
+            conversar(In, Out, [], Cache) ),
+          _,
+          true),
+    fechar(In, Out).
+
+conversar(In, Out, Pendente0, Cache0) :-
+    ler_pedido(In, Pendente0, Resultado, Pendente),
+    (   Resultado = pedido(Codes)
+    ->  responder(Codes, Cache0, Cache, Resposta),
+        (   Resposta = resposta(Texto)
+        ->  enviar(Out, Texto),
+            conversar(In, Out, Pendente, Cache)
+        ;   Resposta = fim(Texto),
+            enviar(Out, Texto)
+        )
+    ;   Resultado == grande
+    ->  enviar(Out, `erro`)
+    ;   true                            % the client hung up
+    ).
+
+enviar(Out, Texto) :-
+    format(Out, "~s.\r\n", [Texto]),
+    flush_output(Out).
+
+fechar(In, Out) :-
+    close(Out, [force(true)]),
+    close(In, [force(true)]).
+
+%!  ler_pedido(+In, +Pendente0, -Resultado, -Pendente) is det.
+%   Reads up to the first "." on In, starting with the bytes Pendente0 left
+%   over from the previous read.  Resultado is pedido(Codes) with the bytes
+%   before the ".", grande when more than tamanho_maximo/1 bytes came
+%   without one, or fim at end of input.  Pendente holds what came after
+%   the ".", less the line feed that ends the request line.  Whatever the
+%   client has already sent is read in one go, so requests that arrive
+%   together are answered one by one, in order.
+
+ler_pedido(In, Pendente0, Resultado, Pendente) :-
+    tamanho_maximo(Max),
+    procurar_ponto(Pendente0, Max, Antes, Depois, Estado),
+    (   Estado == achou
+    ->  Resultado = pedido(Antes),
+        sem_lf(Depois, Pendente)
+    ;   Estado == grande
+    ->  Resultado = grande, Pendente = []
+    ;   at_end_of_stream(In)            % waits for input, fills the buffer
+    ->  Resultado = fim, Pendente = []
+    ;   read_pending_codes(In, Novos, []),
+        append(Pendente0, Novos, Pendente1),
+        ler_pedido(In, Pendente1, Resultado, Pendente)
+    ).
+
+sem_lf([0'\n|Cs], Cs) :- !.
+sem_lf(Cs, Cs).
+
+%   procurar_ponto(+Codes, +Max, -Antes, -Depois, -Estado): Estado is achou
+%   when a "." stands within the first Max bytes, grande when Max bytes
+%   have none, falta when the "." has not arrived yet.
+
+procurar_ponto(Codes, Max, Antes, Depois, Estado) :-
+    procurar_ponto(Codes, 1, Max, Antes, Depois, Estado).
+
+procurar_ponto([], _, _, [], [], falta).
+procurar_ponto([C|Cs], K, Max, Antes, Depois, Estado) :-
+    (   K > Max
+    ->  Estado = grande, Antes = [], Depois = []
+    ;   C =:= 0'.
+    ->  Estado = achou, Antes = [], Depois = Cs
+    ;   Antes = [C|Antes1],
+        K1 is K+1,
+        procurar_ponto(Cs, K1, Max, Antes1, Depois, Estado)
+    ).

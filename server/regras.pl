@@ -1,0 +1,265 @@
+/*  Rules of the game: board, legal moves, goal lock and game end.
+
+    Squares are numbered Q = 8*Y + X + 1 (1..64), so that Q is the argument
+    index of the square in the board term tab/64, whose arguments are 0 (empty)
+    or the side (1 or 2) standing there.  Everything the move generator needs
+    about the geometry (neighbours, jump pairs, camps) is computed once, when
+    this file is compiled, into indexed facts.
+*/
+
+:- module(regras,
+          [ tabuleiro_inicial/1,      % -Tab
+            pecas/3,                  % +Tab, +Lado, -Quadrados
+            jogadas/3,                % +Tab, +Lado, -Jogadas
+            jogadas/4,                % +Tab, +Lado, +Pecas, -Jogadas
+            jogada_legal/4,           % +Tab, +Lado, +De, +Para
+            mover/4,                  % +Tab, +De, +Para, -Tab1
+            terminacao/4,             % +Lado, +M, +Tab, -Resultado
+            outro/2,                  % ?Lado, ?Outro
+            quadrado/3,               % ?Q, ?X, ?Y
+            zona/2,                   % ?Q, ?Zona
+            distancia/3,              % +Lado, +Q, -D
+            tabuleiro_codigos/2,      % +Tab, -Codes
+            vizinhos/2,               % +Q, -Qs
+            saltos/2                  % +Q, -Pares
+          ]).
+
+:- set_prolog_flag(optimise, true).
+
+outro(1, 2).
+outro(2, 1).
+
+%!  quadrado(?Q, ?X, ?Y)
+%   Square number of column X, row Y.
+
+quadrado(Q, X, Y) :-
+    between(0, 7, Y), between(0, 7, X),
+    Q is 8*Y + X + 1.
+
+%   Generated tables.
+%   zona(Q, Z): Z is 1 on side 1's home camp (x+y >= 11), 2 on side 2's
+%   (x+y =< 3), 0 elsewhere.  A side's goal camp is the other side's home.
+%   vizinhos(Q, Qs): the squares one step away.
+%   saltos(Q, [Sobre-Destino,...]): the jumps from Q, over one square to the
+%   square beyond it.
+%   distancia(L, Q, D): how far a piece of side L on Q still has to go, the
+%   measure the distance rule counts (x+y for side 1, 14-x-y for side 2).
+
+term_expansion(tabelas_regras, Clauses) :-
+    findall(zona(Q, Z),
+            ( quadrado(Q, X, Y), S is X+Y,
+              ( S >= 11 -> Z = 1 ; S =< 3 -> Z = 2 ; Z = 0 ) ),
+            Zonas),
+    findall(vizinhos(Q, Ns),
+            ( quadrado(Q, X, Y),
+              findall(N, (direcao(DX, DY), X1 is X+DX, Y1 is Y+DY,
+                          quadrado(N, X1, Y1)), Ns) ),
+            Vizinhos),
+    findall(saltos(Q, Ps),
+            ( quadrado(Q, X, Y),
+              findall(O-D, (direcao(DX, DY),
+                            X1 is X+DX, Y1 is Y+DY, quadrado(O, X1, Y1),
+                            X2 is X+2*DX, Y2 is Y+2*DY, quadrado(D, X2, Y2)),
+                      Ps) ),
+            Saltos),
+    findall(distancia(L, Q, D),
+            ( member(L, [1,2]), quadrado(Q, X, Y),
+              ( L =:= 1 -> D is X+Y ; D is 14-X-Y ) ),
+            Distancias),
+    append([Zonas, Vizinhos, Saltos, Distancias], Clauses).
+
+direcao(-1, -1). direcao(0, -1). direcao(1, -1).
+direcao(-1,  0).                 direcao(1,  0).
+direcao(-1,  1). direcao(0,  1). direcao(1,  1).
+
+tabelas_regras.
+
+%!  tabuleiro_inicial(-Tab)
+
+tabuleiro_inicial(Tab) :-
+    findall(V, ( quadrado(Q, _, _), zona(Q, Z),
+                 ( Z =:= 0 -> V = 0 ; V = Z ) ),
+            Vs),
+    Tab =.. [tab|Vs].
+
+%!  pecas(+Tab, +Lado, -Qs)
+%   Squares of the pieces of side Lado, ascending.
+
+pecas(Tab, Lado, Qs) :-
+    pecas(1, Tab, Lado, Qs).
+
+pecas(Q, Tab, Lado, Qs) :-
+    (   Q > 64
+    ->  Qs = []
+    ;   arg(Q, Tab, V),
+        Q1 is Q+1,
+        (   V =:= Lado
+        ->  Qs = [Q|Qs1], pecas(Q1, Tab, Lado, Qs1)
+        ;   pecas(Q1, Tab, Lado, Qs)
+        )
+    ).
+
+%!  jogadas(+Tab, +Lado, -Jogadas) is det.
+%!  jogadas(+Tab, +Lado, +Pecas, -Jogadas) is det.
+%   Every legal move of side Lado as De-Para, grouped by piece in the order
+%   of Pecas, steps before jumps, jump destinations in the order they are
+%   first reached.  A piece standing in its goal camp only ever lands inside
+%   it.
+
+jogadas(Tab, Lado, Jogadas) :-
+    pecas(Tab, Lado, Pecas),
+    jogadas(Tab, Lado, Pecas, Jogadas).
+
+jogadas(Tab, Lado, Pecas, Jogadas) :-
+    outro(Lado, Meta),
+    jogadas_(Pecas, Tab, Meta, Jogadas, []).
+
+jogadas_([], _, _, Js, Js).
+jogadas_([Q|Qs], Tab, Meta, Js0, Js) :-
+    zona(Q, Z),
+    vizinhos(Q, Ns),
+    saltos(Q, Ps),
+    (   Z =:= Meta
+    ->  passos_meta(Ns, Tab, Q, Meta, Js0, Js1),
+        saltos_meta(Ps, Tab, Q, Meta, [Q], _, Js1, Js2)
+    ;   passos(Ns, Tab, Q, Js0, Js1),
+        saltos(Ps, Tab, Q, [Q], _, Js1, Js2)
+    ),
+    jogadas_(Qs, Tab, Meta, Js2, Js).
+
+passos([], _, _, Js, Js).
+passos([N|Ns], Tab, Q, Js0, Js) :-
+    (   arg(N, Tab, 0)
+    ->  Js0 = [Q-N|Js1]
+    ;   Js1 = Js0
+    ),
+    passos(Ns, Tab, Q, Js1, Js).
+
+passos_meta([], _, _, _, Js, Js).
+passos_meta([N|Ns], Tab, Q, Meta, Js0, Js) :-
+    (   arg(N, Tab, 0), zona(N, Meta)
+    ->  Js0 = [Q-N|Js1]
+    ;   Js1 = Js0
+    ),
+    passos_meta(Ns, Tab, Q, Meta, Js1, Js).
+
+%   Depth-first search over jump landings.  The origin O stays in the board
+%   term but counts as empty: it cannot be jumped over, and landing on it is
+%   never new because it is the first square visited.
+
+saltos([], _, _, Vis, Vis, Js, Js).
+saltos([S-D|Ps], Tab, O, Vis0, Vis, Js0, Js) :-
+    (   S =\= O,
+        \+ arg(S, Tab, 0),
+        arg(D, Tab, 0),
+        \+ memberchk(D, Vis0)
+    ->  Js0 = [O-D|Js1],
+        saltos(D, Ps1),
+        saltos(Ps1, Tab, O, [D|Vis0], Vis1, Js1, Js2),
+        saltos(Ps, Tab, O, Vis1, Vis, Js2, Js)
+    ;   saltos(Ps, Tab, O, Vis0, Vis, Js0, Js)
+    ).
+
+saltos_meta([], _, _, _, Vis, Vis, Js, Js).
+saltos_meta([S-D|Ps], Tab, O, Meta, Vis0, Vis, Js0, Js) :-
+    (   zona(D, Meta),
+        S =\= O,
+        \+ arg(S, Tab, 0),
+        arg(D, Tab, 0),
+        \+ memberchk(D, Vis0)
+    ->  Js0 = [O-D|Js1],
+        saltos(D, Ps1),
+        saltos_meta(Ps1, Tab, O, Meta, [D|Vis0], Vis1, Js1, Js2),
+        saltos_meta(Ps, Tab, O, Meta, Vis1, Vis, Js2, Js)
+    ;   saltos_meta(Ps, Tab, O, Meta, Vis0, Vis, Js0, Js)
+    ).
+
+%!  jogada_legal(+Tab, +Lado, +De, +Para) is semidet.
+
+jogada_legal(Tab, Lado, De, Para) :-
+    arg(De, Tab, Lado),
+    arg(Para, Tab, 0),
+    jogadas(Tab, Lado, [De], Js),
+    memberchk(De-Para, Js).
+
+%!  mover(+Tab, +De, +Para, -Tab1) is det.
+%   Tab1 is a copy of Tab with the piece on De moved to Para.
+
+mover(Tab, De, Para, Tab1) :-
+    arg(De, Tab, V),
+    duplicate_term(Tab, Tab1),
+    nb_setarg(De, Tab1, 0),
+    nb_setarg(Para, Tab1, V).
+
+%!  terminacao(+Lado, +M, +Tab, -R) is det.
+%   Judges Tab after a move of Lado that was its (M+1)-th: 2 Lado has won,
+%   0 Lado has lost, 1 the game goes on.  The first rule that applies
+%   decides, in this order: the goal camp filled; the other side left
+%   without a move; a piece still at home from the 30th move on; from the
+%   100th move on, the smaller sum of distances to go.
+
+terminacao(Lado, M, Tab, R) :-
+    outro(Lado, Outro),
+    N is M + 1,
+    (   meta_cheia(Tab, Lado)
+    ->  R = 2
+    ;   jogadas(Tab, Outro, [])
+    ->  R = 2
+    ;   N >= 30, em_casa(Tab, Lado)
+    ->  R = 0
+    ;   N >= 100
+    ->  soma_distancias(Tab, Lado, DL),
+        soma_distancias(Tab, Outro, DO),
+        ( DL < DO -> R = 2 ; R = 0 )
+    ;   R = 1
+    ).
+
+%   All ten squares of the goal camp hold a piece of Lado, and no piece of
+%   Lado stands elsewhere.
+
+meta_cheia(Tab, Lado) :-
+    outro(Lado, Meta),
+    pecas(Tab, Lado, Qs),
+    length(Qs, 10),
+    forall(member(Q, Qs), zona(Q, Meta)).
+
+em_casa(Tab, Lado) :-
+    pecas(Tab, Lado, Qs),
+    member(Q, Qs),
+    zona(Q, Lado), !.
+
+soma_distancias(Tab, Lado, Soma) :-
+    pecas(Tab, Lado, Qs),
+    foldl(soma_distancia(Lado), Qs, 0, Soma).
+
+soma_distancia(Lado, Q, S0, S) :-
+    distancia(Lado, Q, D),
+    S is S0 + D.
+
+%!  tabuleiro_codigos(+Tab, -Codes) is det.
+%   The board text, in its compact form of 145 characters.
+
+tabuleiro_codigos(Tab, [0'[|Cs]) :-
+    linhas(0, Tab, Cs).
+
+linhas(Y, Tab, Cs) :-
+    Cs = [0'[|Cs1],
+    Q0 is 8*Y,
+    digitos(0, Q0, Tab, Cs1, [0']|Cs2]),
+    (   Y =:= 7
+    ->  Cs2 = [0']]
+    ;   Cs2 = [0',|Cs3],
+        Y1 is Y+1,
+        linhas(Y1, Tab, Cs3)
+    ).
+
+digitos(X, Q0, Tab, Cs0, Cs) :-
+    Q is Q0+X+1,
+    arg(Q, Tab, V),
+    C is 0'0 + V,
+    (   X =:= 7
+    ->  Cs0 = [C|Cs]
+    ;   Cs0 = [C, 0',|Cs1],
+        X1 is X+1,
+        digitos(X1, Q0, Tab, Cs1, Cs)
+    ).
