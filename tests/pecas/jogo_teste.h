@@ -19,16 +19,19 @@ inline Posicao posicaoInicial() {
 }
 
 // A board text that names the position, so a test can tell positions apart by their text.
-inline void escreveTexto(char destino[tamanhoTexto]) {
+inline std::string textoDaPosicao() {
     std::string t = "[";
     for (int y = 0; y < 8; ++y) {
         t += y ? ",[" : "[";
         for (int x = 0; x < 8; ++x) t += std::string(x ? "," : "") + char('0' + casas[x][y]);
         t += "]";
     }
-    t += "]";
+    return t + "]";
+}
+
+inline void poeTexto(char destino[tamanhoTexto], const std::string& texto) {
     std::memset(destino, 0, tamanhoTexto);
-    std::memcpy(destino, t.c_str(), t.size());
+    std::memcpy(destino, texto.c_str(), texto.size());
 }
 
 inline void reiniciaJogo(int modoDeJogo) {
@@ -54,9 +57,8 @@ inline void reiniciaJogo(int modoDeJogo) {
     faseFilme = 1;
     indiceFilme = 0;
     filmeEmCurso = false;
-    escreveTexto(tabuleiro);
-    tabuleiroPC[0] = '\n';
-    escreveTexto(tabuleiroPC + 1);
+    poeTexto(tabuleiro, textoDaPosicao());
+    poeTexto(tabuleiroPC, "\n" + textoDaPosicao());
 }
 
 // Runs the animation to its end; the number of ticks it took, or -1 if it never ended.
@@ -88,10 +90,9 @@ inline void joga(int deX, int deY, int paraX, int paraY, bool computador = false
     m.jogador = jogador;
     if (!computador) std::memcpy(m.tabuleiro, tabuleiro, tamanhoTexto);
     anima(deX, deY, paraX, paraY);
-    escreveTexto(tabuleiro);
+    poeTexto(tabuleiro, textoDaPosicao());
     if (computador) {
-        tabuleiroPC[0] = '\n';
-        escreveTexto(tabuleiroPC + 1);
+        poeTexto(tabuleiroPC, "\n" + textoDaPosicao());
         std::memcpy(m.tabuleiro, tabuleiroPC, tamanhoTexto);
     }
     historico.push_back(m);
