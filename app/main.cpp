@@ -10,6 +10,7 @@
 #include "app/painel.h"
 #include "app/temporizadores.h"
 #include "game/animacao.h"
+#include "game/globais.h"
 #include "game/ligacao.h"
 #include "game/turno.h"
 
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
     glutTimerFunc(periodo, moveTimer, 0);
     iniciaPainel();
     buildPieces();
+    // The board array starts as the pieces stand: picking names only its empty squares.
+    copyBoard(casas, casasIniciais);
     ambienteCarregado = ambiente;
     glutTimerFunc(periodo, cameraTimer, 0);
     glutIdleFunc(idleCallback);

@@ -1,0 +1,140 @@
+// The panel's rules that need no window: ball, drag areas, lists, routing of clicks.
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "app/bola.h"
+#include "app/controlos.h"
+#include "app/globais.h"
+#include "app/janela.h"
+#include "app/rota_rato.h"
+
+namespace {
+
+void identidade(float m[16]) {
+    for (int i = 0; i < 16; ++i) m[i] = (i % 5 == 0) ? 1.0f : 0.0f;
+}
+
+// Where the matrix sends the point in front of the ball's centre (0, 0, 1).
+void frente(const float m[16], float p[3]) {
+    for (int i = 0; i < 3; ++i) p[i] = m[8 + i];
+}
+
+TEST(BolaRotacao, DraggingRightTurnsTheFrontToTheRightAndDownTurnsItDown) {
+    float m[16];
+    identidade(m);
+    BolaRotacao bola;
+    bola.pressiona();
+    bola.arrasta(m, 0, 0, 10, 0, 40);
+    float p[3];
+    frente(m, p);
+    EXPECT_GT(p[0], 0.2f);
+    EXPECT_NEAR(p[1], 0.0f, 1e-5);
+
+    identidade(m);
+    bola.arrasta(m, 0, 0, 0, 10, 40);
+    frente(m, p);
+    EXPECT_LT(p[1], -0.2f) << "screen y grows downwards";
+}
+
+TEST(BolaRotacao, TurnsKeepTheMatrixARotation) {
+    float m[16];
+    identidade(m);
+    BolaRotacao bola;
+    for (int i = 0; i < 50; ++i) bola.arrasta(m, float(i), 3.0f, float(i + 4), -2.0f, 40);
+    for (int c = 0; c < 3; ++c) {
+        const float n = std::sqrt(m[4 * c] * m[4 * c] + m[4 * c + 1] * m[4 * c + 1] +
+                                  m[4 * c + 2] * m[4 * c + 2]);
+        EXPECT_NEAR(n, 1.0f, 1e-3);
+    }
+    EXPECT_FLOAT_EQ(m[15], 1.0f);
+    EXPECT_FLOAT_EQ(m[12], 0.0f);
+}
+
+TEST(BolaRotacao, KeepsSpinningAfterADragUntilClickedAgain) {
+    float m[16];
+    identidade(m);
+    BolaRotacao bola;
+    bola.pressiona();
+    bola.arrasta(m, 0, 0, 5, 0, 40);
+    bola.larga();
+    ASSERT_TRUE(bola.girando());
+    float antes[3], depois[3];
+    frente(m, antes);
+    bola.passo(m);
+    frente(m, depois);
+    EXPECT_GT(depois[0], antes[0]) << "each frame turns by the last movement";
+
+    bola.pressiona();
+    bola.larga();  // a click without movement
+    EXPECT_FALSE(bola.girando());
+    float parado[16];
+    for (int i = 0; i < 16; ++i) parado[i] = m[i];
+    bola.passo(m);
+    for (int i = 0; i < 16; ++i) EXPECT_FLOAT_EQ(m[i], parado[i]);
+}
+
+TEST(BolaRotacao, DragWithoutMovementTurnsNothing) {
+    float eixo[3], angulo = 0;
+    EXPECT_FALSE(rotacaoArrasto(3, 4, 3, 4, 40, eixo, angulo));
+    EXPECT_FALSE(rotacaoArrasto(0, 0, 5, 0, 0, eixo, angulo));
+}
+
+TEST(Arrasto, UpAndRightIncreaseBySpeedPerPixel) {
+    EXPECT_FLOAT_EQ(arrastaValor(0.0f, 0.0f, -10.0f, false, 0.02f), 0.2f);  // Zoom Z up
+    EXPECT_FLOAT_EQ(arrastaValor(1.0f, 0.0f, 5.0f, false, 1.0f), -4.0f);    // Zoom Y down
+    EXPECT_FLOAT_EQ(arrastaValor(0.0f, 7.0f, 30.0f, true, 1.0f), 7.0f);     // Zoom X right
+}
+
+TEST(Listas, ShowTheFirstItemUntilTheVariableHoldsAnItemsId) {
+    EXPECT_EQ(itemMostrado(itensCamara, 4, 4, 0), 0) << "the menu camera is no item";
+    EXPECT_EQ(itemMostrado(itensCamara, 4, 0, 0), 3);
+    EXPECT_EQ(itemMostrado(itensAmbiente, 3, 0, 0), 0);
+    EXPECT_EQ(itemMostrado(itensAmbiente, 3, 3, 0), 2);
+    EXPECT_EQ(itemMostrado(itensMateriais, 4, 2, 0), 2);
+    EXPECT_STREQ(itensCamara[0].texto, "Camara 1");
+    EXPECT_EQ(itensCamara[0].id, 9);
+    EXPECT_STREQ(itensAmbiente[1].texto, "Castelo Medieval");
+}
+
+TEST(RotaRato, PressGoesWhereItLandsAndItsReleaseFollowsIt) {
+    RotaRato rota;
+    const int h = 550;
+    EXPECT_EQ(rota.evento(0, 0, 100, h).destino, Destino::Cena);
+    rota.novoFrame();
+    EXPECT_EQ(rota.evento(0, 1, 500, h).destino, Destino::Cena) << "released over the panel";
+
+    EXPECT_EQ(rota.evento(0, 0, h - alturaPainel, h).destino, Destino::Painel);
+    rota.novoFrame();
+    EXPECT_EQ(rota.evento(0, 1, 10, h).destino, Destino::Painel);
+    EXPECT_EQ(rota.evento(2, 0, h - alturaPainel - 1, h).destino, Destino::Cena);
+}
+
+TEST(RotaRato, QuickClickReleaseWaitsForTheNextPanelFrame) {
+    RotaRato rota;
+    EXPECT_FALSE(rota.evento(0, 0, 500, 550).reter);
+    EXPECT_TRUE(rota.evento(0, 1, 500, 550).reter);
+    EXPECT_EQ(rota.novoFrame(), 1u);
+    EXPECT_EQ(rota.novoFrame(), 0u) << "handed over once";
+
+    rota.evento(2, 0, 500, 550);
+    rota.novoFrame();
+    EXPECT_FALSE(rota.evento(2, 1, 500, 550).reter) << "the panel saw the press already";
+
+    rota.evento(1, 0, 500, 550);
+    rota.evento(1, 1, 500, 550);
+    rota.evento(1, 0, 500, 550);  // pressed again before any frame: still down
+    EXPECT_EQ(rota.novoFrame(), 0u);
+}
+
+TEST(AreaVista, IsTheWindowAboveThePanelStrip) {
+    const AreaVista a = areaVista(550, 550);
+    EXPECT_EQ(a.x, 0);
+    EXPECT_EQ(a.y, alturaPainel);
+    EXPECT_EQ(a.largura, 550);
+    EXPECT_EQ(a.altura, 550 - alturaPainel);
+    const AreaVista pequena = areaVista(300, 40);
+    EXPECT_GE(pequena.altura, 1) << "a window lower than the panel still has a viewport";
+}
+
+}  // namespace
