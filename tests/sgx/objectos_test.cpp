@@ -156,3 +156,24 @@ TEST_F(Cena, TransformationsPostMultiplyInFileOrder) {
     // Only the scale reads; the transformations after the geometry come too late.
     esperaMatriz(objecto("ignoradas")->matrix, {2, 0, 0, 0, 0, 3, 0, 0, 0, 0, 4, 0, 0, 0, 0, 1});
 }
+
+TEST_F(Cena, TheDemoSceneryLoadsWholeWithEverySixShapes) {
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(loadSceneFile(std::string(CANTOS_TESTS_DIR) + "/sgx/demo.sgx"));
+    const std::string saida = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(saida.find("Error"), std::string::npos) << saida;
+    EXPECT_EQ(saida.find("not found"), std::string::npos) << saida;
+    EXPECT_EQ(sceneLights.size(), 3u);
+    EXPECT_EQ(sceneTextures.size(), 4u);
+    EXPECT_EQ(sceneMaterials.size(), 5u);
+    ASSERT_EQ(sceneObjects.size(), 12u);
+    EXPECT_NE(dynamic_cast<Rectangulo*>(objecto("chao")), nullptr);
+    EXPECT_NE(dynamic_cast<Paralelipipedo*>(objecto("mesa")), nullptr);
+    EXPECT_NE(dynamic_cast<Cilindro*>(objecto("coluna")), nullptr);
+    EXPECT_NE(dynamic_cast<Disco*>(objecto("base")), nullptr);
+    EXPECT_NE(dynamic_cast<Esfera*>(objecto("globo")), nullptr);
+    EXPECT_NE(dynamic_cast<Triangulo*>(objecto("flamula")), nullptr);
+    auto* cena = dynamic_cast<Composto*>(objecto(sceneGlobals.root));
+    ASSERT_NE(cena, nullptr);
+    for (Objecto* filho : cena->getChildren()) EXPECT_NE(filho, nullptr);
+}
