@@ -77,6 +77,9 @@ ssize_t recebeTroco(char* destino, std::size_t espaco, bool& fim) {
         lidos = recv(socketServidor, destino, querer, 0);
     } while (lidos < 0 && errno == EINTR);
     if (lidos <= 0) return 0;
+    // Bytes only looked at belong to the next reply; callers scan whole buffers for line
+    // feeds, so none may be left behind the terminator.
+    std::memset(destino + lidos, 0, static_cast<std::size_t>(vistos - lidos));
     fim = destino[lidos - 1] == '.';
     return lidos;
 }

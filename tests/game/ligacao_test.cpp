@@ -122,10 +122,12 @@ TEST_F(Ligacao, RepliesSplitAcrossPacketsEndAtTheFullStopAndLeaveTheRest) {
     ASSERT_TRUE(liga(falso.porta()));
     EXPECT_EQ(saida_, mensagensLigado);
 
-    char buf[512];
+    char buf[512] = {};
     ASSERT_TRUE(sendMessage("um.\n", 4));
     ASSERT_TRUE(receiveReply(buf, sizeof buf));
     EXPECT_STREQ(buf, "abc");
+    // The turn step counts line feeds in the whole buffer: the next reply's must not show.
+    EXPECT_EQ(std::memchr(buf, '\n', sizeof buf), nullptr);
 
     // The line break after a "." is the start of the next reply; "." alone is an empty text.
     ASSERT_TRUE(sendMessage("dois.\n", 6));

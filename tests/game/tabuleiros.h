@@ -12,9 +12,10 @@ inline const std::string tabuleiroInicialTexto =
 inline std::size_t posicaoCasa(int x, int y) { return 2 + 18 * y + 2 * x; }
 
 // The board with the piece on (xi, yi) moved to (xf, yf).
-inline std::string comJogada(std::string t, int xi, int yi, int xf, int yf) {
-    t[posicaoCasa(xf, yf)] = t[posicaoCasa(xi, yi)];
-    t[posicaoCasa(xi, yi)] = '0';
+inline std::string comJogada(const std::string& antes, int xi, int yi, int xf, int yf) {
+    std::string t = antes;
+    t.replace(posicaoCasa(xf, yf), 1, 1, antes.at(posicaoCasa(xi, yi)));
+    t.replace(posicaoCasa(xi, yi), 1, 1, '0');
     return t;
 }
 

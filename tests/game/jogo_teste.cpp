@@ -1,0 +1,72 @@
+#include "game/jogo_teste.h"
+
+#include <cstring>
+
+#include "game/animacao.h"
+#include "game/globais.h"
+#include "game/turno.h"
+
+namespace cantos_teste {
+
+std::int64_t relogioLigacao = 1'000'000;
+std::int64_t leRelogioLigacao() { return relogioLigacao; }
+
+void estadoInicialDoJogo() {
+    modo = 0;
+    nivel = 0;
+    jogador = 1;
+    xi = yi = xf = yf = -1;
+    initBoardTexts();
+    std::memset(msg, 0, sizeof msg);
+    jogadas1 = jogadas2 = vitorias1 = vitorias2 = passagensPC = 0;
+    historico.clear();
+    nJogadas = 0;
+    selecionou = false;
+    selX = selY = 0.0;
+    copyBoard(casas, casasIniciais);
+    buildPieces();
+    animando = 0;
+    faseAnim = 1;
+    animX = animY = destX = destY = 0.0;
+    placar.setPontos1(0);
+    placar.setPontos2(0);
+    camara = 4;
+    rodaCamara = 0;
+    filmeEmCurso = false;
+    avisoSemLigacao = avisoJogadaPC = false;
+}
+
+void terminaAnimacao() {
+    for (int tick = 0; animando && tick < 2000; ++tick) moveTick();
+}
+
+static void poe(char destino[tamanhoTexto], const std::string& texto) {
+    std::memset(destino, 0, tamanhoTexto);
+    std::strncpy(destino, texto.c_str(), tamanhoTexto - 1);
+}
+
+void poeTabuleiro(const std::string& texto) { poe(tabuleiro, texto); }
+void poeTabuleiroPC(const std::string& texto) { poe(tabuleiroPC, texto); }
+
+std::string casasComoTexto() {
+    std::string t = "[";
+    for (int y = 0; y < 8; ++y) {
+        t += y ? ",[" : "[";
+        for (int x = 0; x < 8; ++x) {
+            int lado = casas[x][y];
+            t += x ? "," : "";
+            t += static_cast<char>('0' + (lado == 0 ? 0 : 3 - lado));
+        }
+        t += "]";
+    }
+    return t + "]";
+}
+
+std::string semQuebras(const char* texto) {
+    std::string t;
+    for (const char* p = texto; *p; ++p)
+        if (*p != '\r' && *p != '\n') t += *p;
+    return t;
+}
+
+}  // namespace cantos_teste
