@@ -128,13 +128,14 @@ filho(De, Para, Prof, Tab, Lado, Outro, Meus, Deles, E, GM, GO,
         valor(Lado, Para, V1),
         E1 is -(E + V1 - V0),
         substituir(Meus, De, Para, Meus1),
-        nb_setarg(De, Tab, 0),
-        nb_setarg(Para, Tab, Lado),
+        Peca is 0'0 + Lado,
+        nb_setarg(De, Tab, 0'0),
+        nb_setarg(Para, Tab, Peca),
         Prof1 is Prof - 1,
         A1 is -Beta, B1 is -Alfa,
         no(Prof1, Tab, Outro, Lado, Deles, Meus1, E1, GO, GM1, A1, B1, Ply1, V2),
-        nb_setarg(Para, Tab, 0),
-        nb_setarg(De, Tab, Lado),
+        nb_setarg(Para, Tab, 0'0),
+        nb_setarg(De, Tab, Peca),
         V is -V2
     ).
 

@@ -8,15 +8,57 @@
 */
 
 :- module(protocolo,
-          [ analisar/2,               % +Codes, -Pedido
-            responder/4,              % +Codes, +Cache0, -Cache, -Resposta
+          [ separar/4,                % +Codes, +Max, -Pedido, -Resto
+            analisar/2,               % +Codes, -Pedido
+            responder/4,              % +Pedido, +Cache0, -Cache, -Resposta
             cache_vazia/1             % -Cache
           ]).
 
+:- use_module(library(ordsets)).
 :- use_module(regras).
 :- use_module(jogador).
 
 :- set_prolog_flag(optimise, true).
+
+%!  separar(+Codes, +Max, -Pedido, -Resto) is det.
+%   Takes the first request off the bytes Codes received so far.  Pedido is
+%   - a parsed request (see analisar/2), when one ends at the first ".";
+%   - invalido, when the bytes up to the first "." are no request;
+%   - falta, when no "." has come yet and there may be more to read;
+%   - grande, when Max bytes have come without a ".".
+%   Resto holds the bytes after the ".", less the line feed that ends the
+%   request line.  The grammar never takes a ".", so a request it accepts
+%   ends at the first one; it is tried first because it is the quicker
+%   way to find the end of a well-formed request.
+
+separar(Codes, Max, Pedido, Resto) :-
+    (   phrase(pedido(P), Codes, [0'.|Depois]),
+        length(Codes, N0),
+        length(Depois, N1),
+        N0 - N1 =< Max
+    ->  Pedido = P,
+        sem_lf(Depois, Resto)
+    ;   procurar_ponto(Codes, 1, Max, Estado, Depois),
+        (   Estado == achou
+        ->  Pedido = invalido,
+            sem_lf(Depois, Resto)
+        ;   Pedido = Estado,
+            Resto = []
+        )
+    ).
+
+sem_lf([0'\n|Cs], Cs) :- !.
+sem_lf(Cs, Cs).
+
+procurar_ponto([], _, _, falta, []).
+procurar_ponto([C|Cs], K, Max, Estado, Depois) :-
+    (   K > Max
+    ->  Estado = grande, Depois = []
+    ;   C =:= 0'.
+    ->  Estado = achou, Depois = Cs
+    ;   K1 is K+1,
+        procurar_ponto(Cs, K1, Max, Estado, Depois)
+    ).
 
 %!  analisar(+Codes, -Pedido) is semidet.
 %   Pedido is one of
@@ -83,8 +125,14 @@ digitos(N, N, _) --> [].
 digito(D) --> [C], { C >= 0'0, C =< 0'9, D is C - 0'0 }.
 
 %   Eight rows of eight cells; row list k is row y = k, so the cells come in
-%   the order of the square numbers.
+%   the order of the square numbers.  A cell is the code of its digit.
 
+tabuleiro(Tab, S0, S) :-
+    compacto(S0, S, Casas),
+    sort(Casas, Digitos),
+    ord_subset(Digitos, `012`),
+    !,
+    Tab =.. [tab|Casas].
 tabuleiro(Tab) -->
     "[", brancos,
     linha(Cs, Cs1), virgula, linha(Cs1, Cs2), virgula,
@@ -100,25 +148,50 @@ linha([A,B,C,D,E,F,G,H|T], T) -->
     casa(E), virgula, casa(F), virgula, casa(G), virgula, casa(H),
     brancos, "]".
 
-casa(0) --> "0".
-casa(1) --> "1".
-casa(2) --> "2".
+%   The board as the game sends it, without white space, matched by one
+%   clause head: compacto(S0, S, Codes) takes the 145 bytes and gives the
+%   64 cell codes.
+
+term_expansion(compacto, Clause) :-
+    length(Cs, 64),
+    linhas_compactas(Cs, Texto, S),
+    Clause = compacto(Texto, S, Cs).
+
+linhas_compactas(Cs, [0'[|T], S) :-
+    linhas_compactas(Cs, 1, T, S).
+
+linhas_compactas([A,B,C,D,E,F,G,H|Cs], Y, T0, S) :-
+    T0 = [0'[,A,0',,B,0',,C,0',,D,0',,E,0',,F,0',,G,0',,H,0']|T1],
+    (   Y =:= 8
+    ->  Cs = [], T1 = [0']|S]
+    ;   T1 = [0',|T2],
+        Y1 is Y+1,
+        linhas_compactas(Cs, Y1, T2, S)
+    ).
+
+compacto.
+
+casa(0'0) --> "0".
+casa(0'1) --> "1".
+casa(0'2) --> "2".
 
 %!  cache_vazia(-Cache)
 %   The per-connection memory of the last computer answer.
 
 cache_vazia(nenhuma).
 
-%!  responder(+Codes, +Cache0, -Cache, -Resposta) is det.
+%!  responder(+Pedido, +Cache0, -Cache, -Resposta) is det.
 %   Resposta is resposta(Codes) for a request that keeps the connection
-%   open, or fim(Codes) for quit: answer, then close.  A computer move
-%   asked again with the same side and board is answered from Cache0.
+%   open, or fim(Codes) for quit: answer, then close.  Pedido is what
+%   separar/4 gave: a request, or invalido.  A computer move asked again
+%   with the same side and board is answered from Cache0.
 
-responder(Codes, Cache0, Cache, Resposta) :-
-    (   catch(analisar(Codes, Pedido), _, fail)
-    ->  catch(atender(Pedido, Cache0, Cache, Resposta), E,
-              ( print_message(warning, E),
-                Cache = Cache0, Resposta = resposta(`erro`) ))
+responder(Pedido, Cache0, Cache, Resposta) :-
+    (   Pedido \== invalido,
+        catch(atender(Pedido, Cache0, Cache1, Resposta1), E,
+              ( print_message(warning, E), fail ))
+    ->  Cache = Cache1,
+        Resposta = Resposta1
     ;   Cache = Cache0,
         Resposta = resposta(`erro`)
     ).

@@ -74,18 +74,18 @@ atender_ligacao(In, Out) :-
     fechar(In, Out).
 
 conversar(In, Out, Pendente0, Cache0) :-
-    ler_pedido(In, Pendente0, Resultado, Pendente),
-    (   Resultado = pedido(Codes)
-    ->  responder(Codes, Cache0, Cache, Resposta),
+    ler_pedido(In, Pendente0, Pedido, Pendente),
+    (   Pedido == fim                   % the client hung up
+    ->  true
+    ;   Pedido == grande
+    ->  enviar(Out, `erro`)
+    ;   responder(Pedido, Cache0, Cache, Resposta),
         (   Resposta = resposta(Texto)
         ->  enviar(Out, Texto),
             conversar(In, Out, Pendente, Cache)
         ;   Resposta = fim(Texto),
             enviar(Out, Texto)
         )
-    ;   Resultado == grande
-    ->  enviar(Out, `erro`)
-    ;   true                            % the client hung up
     ).
 
 enviar(Out, Texto) :-
@@ -96,47 +96,23 @@ fechar(In, Out) :-
     close(Out, [force(true)]),
     close(In, [force(true)]).
 
-%!  ler_pedido(+In, +Pendente0, -Resultado, -Pendente) is det.
-%   Reads up to the first "." on In, starting with the bytes Pendente0 left
-%   over from the previous read.  Resultado is pedido(Codes) with the bytes
-%   before the ".", grande when more than tamanho_maximo/1 bytes came
-%   without one, or fim at end of input.  Pendente holds what came after
-%   the ".", less the line feed that ends the request line.  Whatever the
-%   client has already sent is read in one go, so requests that arrive
+%!  ler_pedido(+In, +Pendente0, -Pedido, -Pendente) is det.
+%   Reads the next request from In, starting with the bytes Pendente0 left
+%   over from the previous one.  Pedido is as separar/4 gives it, or fim
+%   at the end of input; Pendente holds the bytes after it.  Whatever the
+%   client has already sent is taken in one go, so requests that arrive
 %   together are answered one by one, in order.
 
-ler_pedido(In, Pendente0, Resultado, Pendente) :-
+ler_pedido(In, Pendente0, Pedido, Pendente) :-
     tamanho_maximo(Max),
-    procurar_ponto(Pendente0, Max, Antes, Depois, Estado),
-    (   Estado == achou
-    ->  Resultado = pedido(Antes),
-        sem_lf(Depois, Pendente)
-    ;   Estado == grande
-    ->  Resultado = grande, Pendente = []
+    separar(Pendente0, Max, Pedido0, Resto),
+    (   Pedido0 \== falta
+    ->  Pedido = Pedido0,
+        Pendente = Resto
     ;   at_end_of_stream(In)            % waits for input, fills the buffer
-    ->  Resultado = fim, Pendente = []
+    ->  Pedido = fim,
+        Pendente = []
     ;   read_pending_codes(In, Novos, []),
         append(Pendente0, Novos, Pendente1),
-        ler_pedido(In, Pendente1, Resultado, Pendente)
-    ).
-
-sem_lf([0'\n|Cs], Cs) :- !.
-sem_lf(Cs, Cs).
-
-%   procurar_ponto(+Codes, +Max, -Antes, -Depois, -Estado): Estado is achou
-%   when a "." stands within the first Max bytes, grande when Max bytes
-%   have none, falta when the "." has not arrived yet.
-
-procurar_ponto(Codes, Max, Antes, Depois, Estado) :-
-    procurar_ponto(Codes, 1, Max, Antes, Depois, Estado).
-
-procurar_ponto([], _, _, [], [], falta).
-procurar_ponto([C|Cs], K, Max, Antes, Depois, Estado) :-
-    (   K > Max
-    ->  Estado = grande, Antes = [], Depois = []
-    ;   C =:= 0'.
-    ->  Estado = achou, Antes = [], Depois = Cs
-    ;   Antes = [C|Antes1],
-        K1 is K+1,
-        procurar_ponto(Cs, K1, Max, Antes1, Depois, Estado)
+        ler_pedido(In, Pendente1, Pedido, Pendente)
     ).

@@ -1,8 +1,10 @@
 /*  Rules of the game: board, legal moves, goal lock and game end.
 
     Squares are numbered Q = 8*Y + X + 1 (1..64), so that Q is the argument
-    index of the square in the board term tab/64, whose arguments are 0 (empty)
-    or the side (1 or 2) standing there.  Everything the move generator needs
+    index of the square in the board term tab/64.  Its arguments are the
+    codes of the digits of the board text: 0'0 for an empty square, 0'1 and
+    0'2 for the pieces of the two sides, so that boards are read and
+    written without converting a cell.  Everything the move generator needs
     about the geometry (neighbours, jump pairs, camps) is computed once, when
     this file is compiled, into indexed facts.
 */
@@ -25,6 +27,7 @@
           ]).
 
 :- set_prolog_flag(optimise, true).
+:- discontiguous term_expansion/2.
 
 outro(1, 2).
 outro(2, 1).
@@ -78,7 +81,7 @@ tabelas_regras.
 
 tabuleiro_inicial(Tab) :-
     findall(V, ( quadrado(Q, _, _), zona(Q, Z),
-                 ( Z =:= 0 -> V = 0 ; V = Z ) ),
+                 V is 0'0 + Z ),
             Vs),
     Tab =.. [tab|Vs].
 
@@ -86,16 +89,17 @@ tabuleiro_inicial(Tab) :-
 %   Squares of the pieces of side Lado, ascending.
 
 pecas(Tab, Lado, Qs) :-
-    pecas(1, Tab, Lado, Qs).
+    Peca is 0'0 + Lado,
+    pecas(1, Tab, Peca, Qs).
 
-pecas(Q, Tab, Lado, Qs) :-
+pecas(Q, Tab, Peca, Qs) :-
     (   Q > 64
     ->  Qs = []
     ;   arg(Q, Tab, V),
         Q1 is Q+1,
-        (   V =:= Lado
-        ->  Qs = [Q|Qs1], pecas(Q1, Tab, Lado, Qs1)
-        ;   pecas(Q1, Tab, Lado, Qs)
+        (   V =:= Peca
+        ->  Qs = [Q|Qs1], pecas(Q1, Tab, Peca, Qs1)
+        ;   pecas(Q1, Tab, Peca, Qs)
         )
     ).
 
@@ -129,7 +133,7 @@ jogadas_([Q|Qs], Tab, Meta, Js0, Js) :-
 
 passos([], _, _, Js, Js).
 passos([N|Ns], Tab, Q, Js0, Js) :-
-    (   arg(N, Tab, 0)
+    (   arg(N, Tab, 0'0)
     ->  Js0 = [Q-N|Js1]
     ;   Js1 = Js0
     ),
@@ -137,7 +141,7 @@ passos([N|Ns], Tab, Q, Js0, Js) :-
 
 passos_meta([], _, _, _, Js, Js).
 passos_meta([N|Ns], Tab, Q, Meta, Js0, Js) :-
-    (   arg(N, Tab, 0), zona(N, Meta)
+    (   arg(N, Tab, 0'0), zona(N, Meta)
     ->  Js0 = [Q-N|Js1]
     ;   Js1 = Js0
     ),
@@ -150,8 +154,8 @@ passos_meta([N|Ns], Tab, Q, Meta, Js0, Js) :-
 saltos([], _, _, Vis, Vis, Js, Js).
 saltos([S-D|Ps], Tab, O, Vis0, Vis, Js0, Js) :-
     (   S =\= O,
-        \+ arg(S, Tab, 0),
-        arg(D, Tab, 0),
+        \+ arg(S, Tab, 0'0),
+        arg(D, Tab, 0'0),
         \+ memberchk(D, Vis0)
     ->  Js0 = [O-D|Js1],
         saltos(D, Ps1),
@@ -164,8 +168,8 @@ saltos_meta([], _, _, _, Vis, Vis, Js, Js).
 saltos_meta([S-D|Ps], Tab, O, Meta, Vis0, Vis, Js0, Js) :-
     (   zona(D, Meta),
         S =\= O,
-        \+ arg(S, Tab, 0),
-        arg(D, Tab, 0),
+        \+ arg(S, Tab, 0'0),
+        arg(D, Tab, 0'0),
         \+ memberchk(D, Vis0)
     ->  Js0 = [O-D|Js1],
         saltos(D, Ps1),
@@ -177,8 +181,9 @@ saltos_meta([S-D|Ps], Tab, O, Meta, Vis0, Vis, Js0, Js) :-
 %!  jogada_legal(+Tab, +Lado, +De, +Para) is semidet.
 
 jogada_legal(Tab, Lado, De, Para) :-
-    arg(De, Tab, Lado),
-    arg(Para, Tab, 0),
+    Peca is 0'0 + Lado,
+    arg(De, Tab, Peca),
+    arg(Para, Tab, 0'0),
     jogadas(Tab, Lado, [De], Js),
     memberchk(De-Para, Js).
 
@@ -188,7 +193,7 @@ jogada_legal(Tab, Lado, De, Para) :-
 mover(Tab, De, Para, Tab1) :-
     arg(De, Tab, V),
     duplicate_term(Tab, Tab1),
-    nb_setarg(De, Tab1, 0),
+    nb_setarg(De, Tab1, 0'0),
     nb_setarg(Para, Tab1, V).
 
 %!  terminacao(+Lado, +M, +Tab, -R) is det.
@@ -237,29 +242,26 @@ soma_distancia(Lado, Q, S0, S) :-
     S is S0 + D.
 
 %!  tabuleiro_codigos(+Tab, -Codes) is det.
-%   The board text, in its compact form of 145 characters.
+%   The board text, in its compact form of 145 characters.  The cells
+%   hold the digits' codes, so one clause head, made when this file is
+%   compiled, writes the whole text: the server sends it after nearly
+%   every request.
 
-tabuleiro_codigos(Tab, [0'[|Cs]) :-
-    linhas(0, Tab, Cs).
+term_expansion(tabuleiro_codigos, tabuleiro_codigos(Tab, Texto)) :-
+    length(Casas, 64),
+    Tab =.. [tab|Casas],
+    texto_compacto(Casas, Texto).
 
-linhas(Y, Tab, Cs) :-
-    Cs = [0'[|Cs1],
-    Q0 is 8*Y,
-    digitos(0, Q0, Tab, Cs1, [0']|Cs2]),
-    (   Y =:= 7
-    ->  Cs2 = [0']]
-    ;   Cs2 = [0',|Cs3],
+texto_compacto(Cs, [0'[|T]) :-
+    texto_compacto(Cs, 1, T).
+
+texto_compacto([A,B,C,D,E,F,G,H|Cs], Y, T0) :-
+    T0 = [0'[,A,0',,B,0',,C,0',,D,0',,E,0',,F,0',,G,0',,H,0']|T1],
+    (   Y =:= 8
+    ->  Cs = [], T1 = [0']]
+    ;   T1 = [0',|T2],
         Y1 is Y+1,
-        linhas(Y1, Tab, Cs3)
+        texto_compacto(Cs, Y1, T2)
     ).
 
-digitos(X, Q0, Tab, Cs0, Cs) :-
-    Q is Q0+X+1,
-    arg(Q, Tab, V),
-    C is 0'0 + V,
-    (   X =:= 7
-    ->  Cs0 = [C|Cs]
-    ;   Cs0 = [C, 0',|Cs1],
-        X1 is X+1,
-        digitos(X1, Q0, Tab, Cs1, Cs)
-    ).
+tabuleiro_codigos.
