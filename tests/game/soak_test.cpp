@@ -29,8 +29,10 @@ struct Figuras {
 bool jogaUmJogo(int nivelJogo, Figuras& f) {
     const int limitePassos = 1000;  // both sides together may make at most 200 moves
     int antes1 = vitorias1, antes2 = vitorias2;
+    testing::internal::CaptureStdout();
     menuChoice(nivelJogo == 1 ? 504 : 505);
     menuChoice(503);
+    testing::internal::GetCapturedStdout();
     for (int passos = 0; modo == 3 && passos < limitePassos; ++passos) {
         int registos = nJogadas;
         auto inicio = std::chrono::steady_clock::now();
