@@ -2,7 +2,7 @@
 // back, and the end-of-game verdict. Pure text work, so tests and fuzzers call it directly.
 #pragma once
 
-// True when `texto` is a board: optional white space, "[", eight lists of eight digits
+// True when the zero-terminated `texto` is a board: optional white space, "[", eight lists of eight digits
 // 0 to 2, "]", optional white space. Anything else ("erro", a cut reply) is no answer.
 bool isBoardReply(const char* texto);
 

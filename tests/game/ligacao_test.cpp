@@ -158,22 +158,6 @@ TEST_F(Ligacao, AFullBufferStopsWithoutWritingPastItAndDropsTheLink) {
     EXPECT_FALSE(serverConnected());
 }
 
-TEST_F(Ligacao, ATinyBufferHoldsOnlyItsTerminator) {
-    ServidorFalso falso([](int fd) {
-        leLinha(fd);
-        envia(fd, "abcdef.");
-    });
-    ASSERT_TRUE(liga(falso.porta()));
-    char buf[8];
-    std::memset(buf, '#', sizeof buf);
-    ASSERT_TRUE(sendMessage("x.\n", 3));
-    testing::internal::CaptureStdout();
-    EXPECT_FALSE(receiveReply(buf, 1));
-    testing::internal::GetCapturedStdout();
-    EXPECT_EQ(buf[0], '\0');
-    EXPECT_EQ(buf[1], '#');
-}
-
 TEST_F(Ligacao, AServerClosingMidReplyIsALostLinkSaidOnce) {
     ServidorFalso falso([](int fd) {
         leLinha(fd);
