@@ -1,16 +1,11 @@
 // The "illumination" section: the lighting flags, the global colours and the lights.
 #include <cstdio>
+#include <unordered_set>
 
 #include "sgx/atributos.h"
 #include "sgx/leitura.h"
 
 namespace {
-
-bool temId(const std::vector<lightElements>& tabela, const std::string& id) {
-    for (const lightElements& l : tabela)
-        if (l.id == id) return true;
-    return false;
-}
 
 void lerCor(const TiXmlElement* pai, const char* nome, float cor[4], const char* erro) {
     if (readColour(pai, nome, cor))
@@ -49,6 +44,7 @@ std::vector<lightElements> parseLights(const TiXmlElement* sgx) {
     // One working record serves every light in turn, as with the materials; it also
     // carries the global colours into every entry.
     lightElements W;
+    std::unordered_set<std::string> ids;
     lerFlags(illumination);
     lerCor(illumination, "ambient", W.globalAmbient, "Error parsing ambient light \n");
     lerCor(illumination, "background", W.background, "Error parsing background light \n");
@@ -76,7 +72,7 @@ std::vector<lightElements> parseLights(const TiXmlElement* sgx) {
             std::printf("Error parsing light\n");
             continue;
         }
-        if (!temId(tabela, W.id)) tabela.push_back(W);
+        if (ids.insert(W.id).second) tabela.push_back(W);
     }
     return tabela;
 }

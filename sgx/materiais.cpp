@@ -1,18 +1,9 @@
 // The "materials" section.
 #include <cstdio>
+#include <unordered_set>
 
 #include "sgx/atributos.h"
 #include "sgx/leitura.h"
-
-namespace {
-
-bool temId(const std::vector<materialElement>& tabela, const std::string& id) {
-    for (const materialElement& m : tabela)
-        if (m.id == id) return true;
-    return false;
-}
-
-}  // namespace
 
 std::vector<materialElement> parseMaterials(const TiXmlElement* sgx) {
     std::vector<materialElement> tabela;
@@ -24,6 +15,7 @@ std::vector<materialElement> parseMaterials(const TiXmlElement* sgx) {
     // One working record for the whole file: a colour that fails part-way keeps what the
     // material before left in it, and authors may rely on that.
     materialElement W;
+    std::unordered_set<std::string> ids;  // taken so far: the first material with an id wins
     struct Grupo {
         const char* nome;
         float* cor;
@@ -53,7 +45,7 @@ std::vector<materialElement> parseMaterials(const TiXmlElement* sgx) {
             std::printf("Error parsing material\n");
             continue;
         }
-        if (!temId(tabela, W.id)) tabela.push_back(W);  // the first material with an id wins
+        if (ids.insert(W.id).second) tabela.push_back(W);
     }
     return tabela;
 }

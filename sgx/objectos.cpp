@@ -1,18 +1,13 @@
 // The "objects" section: shapes and groups with their references and matrices, and
 // the linking of groups to their children. Object reading prints nothing.
 #include <algorithm>
+#include <unordered_set>
 
 #include "scene/objecto.h"
 #include "sgx/geometria.h"
 #include "sgx/leitura.h"
 
 namespace {
-
-bool temRegisto(const std::vector<objectElements>& registos, const std::string& id) {
-    for (const objectElements& r : registos)
-        if (r.id == id) return true;
-    return false;
-}
 
 // The object being read: its own records, and the references that start on them and
 // may move to table entries.
@@ -117,6 +112,7 @@ std::vector<objectElements> parseObjects(const TiXmlElement* sgx) {
     const TiXmlElement* objects = sgx->FirstChildElement("objects");
     if (!objects) return registos;
     objectElements D;
+    std::unordered_set<std::string> ids;  // of the records, so long files stay linear
     for (const TiXmlElement* O = objects->FirstChildElement(); O; O = O->NextSiblingElement()) {
         Leitura o;
         const char* id = O->Attribute("id");
@@ -128,7 +124,7 @@ std::vector<objectElements> parseObjects(const TiXmlElement* sgx) {
         // Compared unsigned: a negative limit sets none. The object just read is built
         // already and stays.
         if (registos.size() >= static_cast<unsigned>(sceneGlobals.maxobjects)) break;
-        if (!temRegisto(registos, D.id)) registos.push_back(D);
+        if (ids.insert(D.id).second) registos.push_back(D);
         D.childIds.clear();
         D.geometryType.clear();
     }

@@ -1,16 +1,11 @@
 // The "textures" section.
 #include <cstdio>
+#include <unordered_set>
 
 #include "sgx/atributos.h"
 #include "sgx/leitura.h"
 
 namespace {
-
-bool temId(const std::vector<textureElement>& tabela, const std::string& id) {
-    for (const textureElement& t : tabela)
-        if (t.id == id) return true;
-    return false;
-}
 
 // The four attributes in order; false at the first missing or unreadable one.
 bool lerEntrada(const TiXmlElement* e, textureElement& entrada) {
@@ -37,6 +32,7 @@ std::vector<textureElement> parseTextures(const TiXmlElement* sgx) {
     // Texture names count the entries read, repeated ids included, so a repeat leaves a
     // gap in the names; sceneries may rely on a texture's name from its place in the file.
     int lidas = 0;
+    std::unordered_set<std::string> ids;
     for (const TiXmlElement* e = textures->FirstChildElement();
          e && lidas < sceneGlobals.maxtextures; e = e->NextSiblingElement()) {
         if (e->ValueStr() != "texture") {
@@ -49,7 +45,7 @@ std::vector<textureElement> parseTextures(const TiXmlElement* sgx) {
             continue;
         }
         entrada.textureName = lidas + 1;
-        if (!temId(tabela, entrada.id)) tabela.push_back(entrada);
+        if (ids.insert(entrada.id).second) tabela.push_back(entrada);
         ++lidas;
     }
     return tabela;
