@@ -95,14 +95,6 @@ TEST_F(Cena, TinyXmlsLineEndsAndEncodingDetectionApply) {
     EXPECT_NE(saida.find("global attributes: 1 2 3 4 r\xC3\xA9\n"), std::string::npos);
 }
 
-TEST(Cenario, FileNamesFollowTheSceneryNumber) {
-    EXPECT_STREQ(sceneFileName(0), "japan.sgx");
-    EXPECT_STREQ(sceneFileName(1), "japan.sgx");
-    EXPECT_STREQ(sceneFileName(2), "castle.sgx");
-    EXPECT_STREQ(sceneFileName(3), "ambiente.sgx");
-    EXPECT_STREQ(sceneFileName(-7), "ambiente.sgx");
-}
-
 TEST(CenarioDeathTest, AnUnreadableSceneryEndsTheProgramWithStatusOne) {
     char modelo[] = "/tmp/cantos-sgx-XXXXXX";
     ASSERT_NE(mkdtemp(modelo), nullptr);
