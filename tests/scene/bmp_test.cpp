@@ -14,163 +14,104 @@ using teste::Rgb;
 
 namespace {
 
-// A pixel value that tells where it came from: x, file row, and a fixed tag.
+// A pixel that tells where it came from: red is x, green the file row.
 Rgb marca(int x, int r) {
     return {static_cast<unsigned char>(10 + x), static_cast<unsigned char>(100 + r), 0x55};
 }
 
-std::vector<unsigned char> esperado(int width, int rows, bool inverte) {
+std::vector<unsigned char> esperado(int width, int rows, bool deCimaParaBaixo) {
     std::vector<unsigned char> d;
-    for (int row = 0; row < rows; ++row) {
-        const int r = inverte ? rows - 1 - row : row;
+    for (int row = 0; row < rows; ++row)
         for (int x = 0; x < width; ++x) {
-            const Rgb c = marca(x, r);
+            const Rgb c = marca(x, deCimaParaBaixo ? rows - 1 - row : row);
             d.insert(d.end(), c.begin(), c.end());
         }
-    }
     return d;
 }
 
-bool descodifica(TextureImage& img, const std::vector<unsigned char>& bytes, std::string* saida) {
+std::string saida(TextureImage& img, const std::vector<unsigned char>& bytes, bool* ok) {
     testing::internal::CaptureStdout();
-    const bool ok = img.decode(bytes.data(), bytes.size());
-    *saida = testing::internal::GetCapturedStdout();
-    return ok;
-}
-
-// An image held before a refused one, to check it survives whole.
-TextureImage imagemAnterior() {
-    TextureImage img;
-    const auto bytes = bmp24(2, 1, marca);
-    EXPECT_TRUE(img.decode(bytes.data(), bytes.size()));
-    return img;
-}
-
-void esperaIntacta(const TextureImage& img) {
-    EXPECT_EQ(img.width, 2);
-    EXPECT_EQ(img.height, 1);
-    EXPECT_EQ(img.data, esperado(2, 1, false));
+    *ok = img.decode(bytes.data(), bytes.size());
+    return testing::internal::GetCapturedStdout();
 }
 
 }  // namespace
 
-TEST(Bmp, TwoByTwoDropsPaddingAndTurnsBgrIntoRgb) {
+TEST(Bmp, RowsLoseTheirPaddingAndTurnFromBgrIntoRgb) {
     TextureImage img;
-    const auto bytes = bmp24(2, 2, marca);
-    ASSERT_EQ(bytes.size(), 54u + 2 * 8);
-    std::string saida;
-    ASSERT_TRUE(descodifica(img, bytes, &saida));
-    EXPECT_EQ(saida, "");
-    EXPECT_EQ(img.width, 2);
-    EXPECT_EQ(img.height, 2);
-    const std::vector<unsigned char> dados{10, 100, 0x55, 11, 100, 0x55,
-                                           10, 101, 0x55, 11, 101, 0x55};
-    EXPECT_EQ(img.data, dados);
-}
-
-TEST(Bmp, EveryPaddingWidthKeepsRowsInFileOrder) {
-    for (int width : {1, 3, 4, 5, 7}) {
-        SCOPED_TRACE(width);
-        TextureImage img;
-        const auto bytes = bmp24(width, 3, marca);
-        ASSERT_TRUE(img.decode(bytes.data(), bytes.size()));
-        EXPECT_EQ(img.width, width);
-        EXPECT_EQ(img.height, 3);
-        EXPECT_EQ(img.data, esperado(width, 3, false));
+    const auto dois = bmp24(2, 2, marca);
+    ASSERT_EQ(dois.size(), 54u + 2 * 8);
+    ASSERT_TRUE(img.decode(dois.data(), dois.size()));
+    EXPECT_EQ(img.data, (std::vector<unsigned char>{10, 100, 0x55, 11, 100, 0x55,  //
+                                                    10, 101, 0x55, 11, 101, 0x55}));
+    // Every padding length; a negative height marks rows stored top first.
+    for (int width : {1, 3, 4, 5}) {
+        for (int height : {3, -3}) {
+            SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+            const auto bytes = bmp24(width, height, marca);
+            ASSERT_TRUE(img.decode(bytes.data(), bytes.size()));
+            EXPECT_EQ(img.width, width);
+            EXPECT_EQ(img.height, 3);
+            EXPECT_EQ(img.data, esperado(width, 3, height < 0));
+        }
     }
 }
 
-TEST(Bmp, TopDownRowsAreStoredBottomFirst) {
-    TextureImage img;
-    const auto bytes = bmp24(3, -4, marca);
-    ASSERT_TRUE(img.decode(bytes.data(), bytes.size()));
-    EXPECT_EQ(img.width, 3);
-    EXPECT_EQ(img.height, 4);
-    EXPECT_EQ(img.data, esperado(3, 4, true));
-}
-
-TEST(Bmp, TruncatedFileReadsMissingBytesAsWhite) {
+TEST(Bmp, MissingBytesReadAsWhiteAndPixelsStartAtByte54) {
     auto bytes = bmp24(2, 2, marca);
-    // The file stops in the second row, after its first pixel and the blue of the next.
-    bytes.resize(54 + 8 + 4);
+    bytes.resize(54 + 8 + 4);  // ends after the second row's first pixel and one more byte
     TextureImage img;
     ASSERT_TRUE(img.decode(bytes.data(), bytes.size()));
-    const std::vector<unsigned char> dados{10, 100, 0x55, 11,   100,  0x55,
-                                           10, 101, 0x55, 0xFF, 0xFF, 0x55};
-    EXPECT_EQ(img.data, dados);
+    EXPECT_EQ(img.data, (std::vector<unsigned char>{10, 100, 0x55, 11, 100, 0x55,  //
+                                                    10, 101, 0x55, 0xFF, 0xFF, 0x55}));
+    auto desviado = bmp24(1, 1, marca);
+    desviado[10] = 58;  // an offset the reader does not follow
+    ASSERT_TRUE(img.decode(desviado.data(), desviado.size()));
+    EXPECT_EQ(img.data, esperado(1, 1, false));
 }
 
-TEST(Bmp, PixelsAreTakenFromByte54WhateverTheOffsetSays) {
-    auto bytes = bmp24(1, 1, marca);
-    bytes[10] = 58;  // claims a 4-byte gap that the reader does not skip
-    TextureImage img;
-    ASSERT_TRUE(img.decode(bytes.data(), bytes.size()));
-    const std::vector<unsigned char> dados{10, 100, 0x55};
-    EXPECT_EQ(img.data, dados);
-}
+TEST(Bmp, RefusedImagesLeaveThePreviousOneWhole) {
+    struct Caso {
+        std::vector<unsigned char> bytes;
+        const char* mensagem;
+    };
+    const char* profundidade = "A image nao e de 24 bits por pixel!\n";
+    const char* memoria = "Erro a reservar memoria!";
+    std::vector<Caso> casos{{teste::cabecalho(2, 2, 8), profundidade},
+                            {teste::cabecalho(2, 2, 32), profundidade},
+                            {{'B', 'M', 0, 0}, profundidade}};  // shorter than its header
+    const int32_t tamanhos[][2] = {{0, 4},         {4, 0},          {-4, 4},      {70000, 70000},
+                                   {16385, 16384}, {INT32_MAX, INT32_MAX}, {1, INT32_MIN}};
+    for (const auto& t : tamanhos) casos.push_back({teste::cabecalho(t[0], t[1]), memoria});
 
-TEST(Bmp, OtherDepthsAreRefusedAndThePreviousImageKept) {
-    for (uint16_t bits : {8, 32}) {
-        SCOPED_TRACE(bits);
-        TextureImage img = imagemAnterior();
-        auto bytes = teste::cabecalho(2, 2, bits);
-        bytes.resize(bytes.size() + 64, 0);
-        std::string saida;
-        EXPECT_FALSE(descodifica(img, bytes, &saida));
-        EXPECT_EQ(saida, "A image nao e de 24 bits por pixel!\n");
-        esperaIntacta(img);
-    }
-    // Shorter than its header: the depth reads as 0xFFFF.
-    TextureImage img = imagemAnterior();
-    const std::vector<unsigned char> curto{'B', 'M', 0, 0};
-    std::string saida;
-    EXPECT_FALSE(descodifica(img, curto, &saida));
-    EXPECT_EQ(saida, "A image nao e de 24 bits por pixel!\n");
-    esperaIntacta(img);
-}
-
-TEST(Bmp, SizesThatCannotBeAllocatedAreRefusedBeforeReading) {
-    const int32_t casos[][2] = {{0, 4},          {4, 0},         {-4, 4},
-                                {70000, 70000},  {16385, 16384}, {INT32_MAX, INT32_MAX},
-                                {1, INT32_MIN},  {INT32_MIN, 1}};
-    for (const auto& c : casos) {
-        SCOPED_TRACE(std::to_string(c[0]) + " x " + std::to_string(c[1]));
-        TextureImage img = imagemAnterior();
-        const auto bytes = teste::cabecalho(c[0], c[1]);
-        std::string saida;
-        EXPECT_FALSE(descodifica(img, bytes, &saida));
-        EXPECT_EQ(saida, "Erro a reservar memoria!");
-        esperaIntacta(img);
+    for (const auto& caso : casos) {
+        TextureImage img;
+        const auto anterior = bmp24(2, 1, marca);
+        ASSERT_TRUE(img.decode(anterior.data(), anterior.size()));
+        bool ok = true;
+        EXPECT_EQ(saida(img, caso.bytes, &ok), caso.mensagem);
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(img.width, 2);
+        EXPECT_EQ(img.height, 1);
+        EXPECT_EQ(img.data, esperado(2, 1, false));
     }
 }
 
-TEST(Bmp, LoadReadsAReadOnlyFileAndFailsQuietlyOnAMissingOne) {
-    const std::string path = std::string(CANTOS_BINARY_DIR) + "/bmp_so_leitura.bmp";
-    std::remove(path.c_str());
-    teste::grava(path, bmp24(3, 2, marca));
-    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
-
-    TextureImage img;
-    testing::internal::CaptureStdout();
-    EXPECT_TRUE(img.load(path));
-    EXPECT_FALSE(img.load(path + ".nao-existe"));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    EXPECT_EQ(img.width, 3);
-    EXPECT_EQ(img.height, 2);
-    EXPECT_EQ(img.data, esperado(3, 2, false));
-    chmod(path.c_str(), 0644);
-    std::remove(path.c_str());
-}
-
-TEST(Bmp, LoadOfATruncatedFileMatchesDecode) {
+TEST(Bmp, LoadReadsReadOnlyAndTruncatedFilesAndFailsQuietlyOnMissingOnes) {
+    const std::string path = std::string(CANTOS_BINARY_DIR) + "/scene_bmp_test.bmp";
     auto bytes = bmp24(5, 3, marca);
     bytes.resize(bytes.size() - 7);
-    const std::string path = std::string(CANTOS_BINARY_DIR) + "/bmp_truncado.bmp";
+    std::remove(path.c_str());
     teste::grava(path, bytes);
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+
     TextureImage lida, descodificada;
-    ASSERT_TRUE(lida.load(path));
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(lida.load(path));
+    EXPECT_FALSE(lida.load(path + ".nao-existe"));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     ASSERT_TRUE(descodificada.decode(bytes.data(), bytes.size()));
+    EXPECT_EQ(lida.width, 5);
     EXPECT_EQ(lida.data, descodificada.data);
-    EXPECT_EQ(lida.data.back(), 0xFF);
     std::remove(path.c_str());
 }
