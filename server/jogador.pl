@@ -30,21 +30,37 @@
 %   em_meta(Lado, Q, G): G is 1 when Q lies in the goal camp of Lado.
 
 term_expansion(tabelas_jogador, Clauses) :-
-    findall(valor(L, Q, V),
-            ( member(L, [1,2]), quadrado(Q, X, Y),
-              distancia(L, Q, D), zona(Q, Z),
-              Lat is abs(X-Y),
-              (   Z =:= L -> Casa = 40 ; Casa = 0 ),
-              (   outro(L, Z) -> Desvio = 0 ; Desvio = 3*Lat ),
-              V is -(20*D + D*D) - Desvio - Casa ),
+    findall(valores(L, T),
+            ( member(L, [1,2]),
+              findall(V, valor_quadrado(L, V), Vs),
+              T =.. [v|Vs] ),
             Valores),
-    findall(em_meta(L, Q, G),
-            ( member(L, [1,2]), quadrado(Q, _, _), zona(Q, Z),
-              ( outro(L, Z) -> G = 1 ; G = 0 ) ),
+    findall(metas(L, T),
+            ( member(L, [1,2]),
+              findall(G, ( quadrado(Q, _, _), zona(Q, Z),
+                           ( outro(L, Z) -> G = 1 ; G = 0 ) ),
+                      Gs),
+              T =.. [m|Gs] ),
             Metas),
     append(Valores, Metas, Clauses).
 
+valor_quadrado(L, V) :-
+    quadrado(Q, X, Y),
+    distancia(L, Q, D), zona(Q, Z),
+    Lat is abs(X-Y),
+    (   Z =:= L -> Casa = 40 ; Casa = 0 ),
+    (   outro(L, Z) -> Desvio = 0 ; Desvio = 3*Lat ),
+    V is -(20*D + D*D) - Desvio - Casa.
+
 tabelas_jogador.
+
+valor(Lado, Q, V) :-
+    valores(Lado, T),
+    arg(Q, T, V).
+
+em_meta(Lado, Q, G) :-
+    metas(Lado, T),
+    arg(Q, T, G).
 
 %!  jogada_nivel1(+Tab, +Lado, -De, -Para) is semidet.
 %   The move with the greatest progress; among equals, the one that moves

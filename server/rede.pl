@@ -78,7 +78,9 @@ conversar(In, Out, Pendente0, Cache0) :-
     (   Pedido == fim                   % the client hung up
     ->  true
     ;   Pedido == grande
-    ->  enviar(Out, `erro`)
+    ->  enviar(Out, `erro`),
+        close(Out, [force(true)]),      % the client sees the end at once
+        esgotar(In)
     ;   responder(Pedido, Cache0, Cache, Resposta),
         (   Resposta = resposta(Texto)
         ->  enviar(Out, Texto),
@@ -92,9 +94,30 @@ enviar(Out, Texto) :-
     format(Out, "~s.\r\n", [Texto]),
     flush_output(Out).
 
+%   Closing a socket with unread input makes the system reset the
+%   connection, and the client may then lose the "erro" it was sent.  So
+%   what the client is still sending is read and dropped first, for a
+%   bounded time and amount.
+
+esgotar(In) :-
+    catch(( set_stream(In, timeout(1)),
+            esgotar(In, 4 000 000) ),
+          _, true).
+
+esgotar(In, Resta) :-
+    (   Resta =< 0
+    ->  true
+    ;   at_end_of_stream(In)
+    ->  true
+    ;   read_pending_codes(In, Codes, []),
+        length(Codes, N),
+        Resta1 is Resta - N,
+        esgotar(In, Resta1)
+    ).
+
 fechar(In, Out) :-
-    close(Out, [force(true)]),
-    close(In, [force(true)]).
+    catch(close(Out, [force(true)]), _, true),
+    catch(close(In, [force(true)]), _, true).
 
 %!  ler_pedido(+In, +Pendente0, -Pedido, -Pendente) is det.
 %   Reads the next request from In, starting with the bytes Pendente0 left

@@ -36,8 +36,16 @@ outro(2, 1).
 %   Square number of column X, row Y.
 
 quadrado(Q, X, Y) :-
-    between(0, 7, Y), between(0, 7, X),
-    Q is 8*Y + X + 1.
+    (   integer(Q)
+    ->  Q >= 1, Q =< 64,
+        X is (Q-1) mod 8,
+        Y is (Q-1) // 8
+    ;   integer(X), integer(Y)
+    ->  X >= 0, X =< 7, Y >= 0, Y =< 7,
+        Q is 8*Y + X + 1
+    ;   between(0, 7, Y), between(0, 7, X),
+        Q is 8*Y + X + 1
+    ).
 
 %   Generated tables.
 %   zona(Q, Z): Z is 1 on side 1's home camp (x+y >= 11), 2 on side 2's
@@ -65,9 +73,12 @@ term_expansion(tabelas_regras, Clauses) :-
                             X2 is X+2*DX, Y2 is Y+2*DY, quadrado(D, X2, Y2)),
                       Ps) ),
             Saltos),
-    findall(distancia(L, Q, D),
-            ( member(L, [1,2]), quadrado(Q, X, Y),
-              ( L =:= 1 -> D is X+Y ; D is 14-X-Y ) ),
+    findall(distancias(L, T),
+            ( member(L, [1,2]),
+              findall(D, ( quadrado(_, X, Y),
+                           ( L =:= 1 -> D is X+Y ; D is 14-X-Y ) ),
+                      Ds),
+              T =.. [d|Ds] ),
             Distancias),
     append([Zonas, Vizinhos, Saltos, Distancias], Clauses).
 
@@ -76,6 +87,10 @@ direcao(-1,  0).                 direcao(1,  0).
 direcao(-1,  1). direcao(0,  1). direcao(1,  1).
 
 tabelas_regras.
+
+distancia(Lado, Q, D) :-
+    distancias(Lado, T),
+    arg(Q, T, D).
 
 %!  tabuleiro_inicial(-Tab)
 
