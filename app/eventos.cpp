@@ -8,6 +8,7 @@
 #include "app/escolha.h"
 #include "app/globais.h"
 #include "app/janela.h"
+#include "app/painel.h"
 #include "app/rota_rato.h"
 
 namespace {
@@ -15,7 +16,7 @@ namespace {
 RotaRato rota;
 
 void eventoRato(int botao, int estado, int x, int y) {
-    const Encaminhamento e = rota.evento(botao, estado, y, alturaJanela);
+    const Encaminhamento e = rota.evento(botao, estado, painelCobre(x, y));
     if (e.reter)
         ImGui_ImplGLUT_MotionFunc(x, y);
     else

@@ -16,6 +16,7 @@
 #include "app/controlos.h"
 #include "app/eventos.h"
 #include "app/globais.h"
+#include "app/rota_rato.h"
 #include "app/temporizadores.h"
 #include "game/globais.h"
 
@@ -29,6 +30,7 @@ constexpr float larguraBotoes = 104.0f;
 constexpr float espacoBarra = 14.0f;
 
 BolaRotacao bola;
+std::vector<ZonaPainel> popups;  // open list popups of the last frame
 int mostradoCamara = 0, mostradoAmbiente = 0, mostradoMateriais = 0;
 
 ImU32 cor(int r, int g, int b, int a = 255) { return IM_COL32(r, g, b, a); }
@@ -197,6 +199,8 @@ void lista(const char* rotulo, const ItemLista* itens, int n, int* variavel, int
     ImGui::SetNextItemWidth(largura);
     ImGui::PushID(rotulo);
     if (ImGui::BeginCombo("##lista", itens[mostrado].texto)) {
+        const ImVec2 p = ImGui::GetWindowPos(), t = ImGui::GetWindowSize();
+        popups.push_back({p.x, p.y, p.x + t.x, p.y + t.y});
         for (int i = 0; i < n; ++i) {
             if (ImGui::Selectable(itens[i].texto, i == mostrado)) {
                 *variavel = itens[i].id;
@@ -284,10 +288,19 @@ bool criaTexturaFonte() {
     return conseguiu;
 }
 
+bool painelCobre(int x, int y) {
+    if (sobrePainel(y, alturaJanela)) return true;
+    for (const ZonaPainel& z : popups) {
+        if (dentroDe(z, x, y)) return true;
+    }
+    return false;
+}
+
 void desenhaPainel() {
     ImGui_ImplOpenGL2_NewFrame();
     ImGui_ImplGLUT_NewFrame();
     libertaRetidos();
+    popups.clear();
     constroiPainel();
     ImGui::Render();
     glPushAttrib(GL_ALL_ATTRIB_BITS);

@@ -9,3 +9,7 @@ bool criaTexturaFonte();
 // Lays out, answers and draws the panel over the bottom strip, leaving the GL state as
 // it found it.
 void desenhaPainel();
+
+// True when window point (x, y), from the top left, belongs to the panel: its strip, or a
+// popup it showed in its last frame.
+bool painelCobre(int x, int y);

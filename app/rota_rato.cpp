@@ -5,8 +5,12 @@
 
 bool sobrePainel(int y, int alturaJanela) { return y >= alturaJanela - alturaPainel; }
 
-Encaminhamento RotaRato::evento(int botao, int estado, int y, int alturaJanela) {
-    const Destino aqui = sobrePainel(y, alturaJanela) ? Destino::Painel : Destino::Cena;
+bool dentroDe(const ZonaPainel& z, int x, int y) {
+    return x >= z.x0 && x < z.x1 && y >= z.y0 && y < z.y1;
+}
+
+Encaminhamento RotaRato::evento(int botao, int estado, bool noPainel) {
+    const Destino aqui = noPainel ? Destino::Painel : Destino::Cena;
     if (botao < 0 || botao >= numBotoes) return {aqui, false};
     if (estado == 0) {
         destino[botao] = aqui;

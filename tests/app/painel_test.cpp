@@ -99,31 +99,39 @@ TEST(Listas, ShowTheFirstItemUntilTheVariableHoldsAnItemsId) {
 
 TEST(RotaRato, PressGoesWhereItLandsAndItsReleaseFollowsIt) {
     RotaRato rota;
-    const int h = 550;
-    EXPECT_EQ(rota.evento(0, 0, 100, h).destino, Destino::Cena);
+    EXPECT_EQ(rota.evento(0, 0, false).destino, Destino::Cena);
     rota.novoFrame();
-    EXPECT_EQ(rota.evento(0, 1, 500, h).destino, Destino::Cena) << "released over the panel";
+    EXPECT_EQ(rota.evento(0, 1, true).destino, Destino::Cena) << "released over the panel";
 
-    EXPECT_EQ(rota.evento(0, 0, h - alturaPainel, h).destino, Destino::Painel);
+    EXPECT_EQ(rota.evento(0, 0, true).destino, Destino::Painel);
     rota.novoFrame();
-    EXPECT_EQ(rota.evento(0, 1, 10, h).destino, Destino::Painel);
-    EXPECT_EQ(rota.evento(2, 0, h - alturaPainel - 1, h).destino, Destino::Cena);
+    EXPECT_EQ(rota.evento(0, 1, false).destino, Destino::Painel);
+    EXPECT_EQ(rota.evento(2, 0, false).destino, Destino::Cena);
+}
+
+TEST(RotaRato, ThePanelStripStartsAtItsTopRow) {
+    EXPECT_TRUE(sobrePainel(550 - alturaPainel, 550));
+    EXPECT_FALSE(sobrePainel(550 - alturaPainel - 1, 550));
+    const ZonaPainel popup{400, 300, 540, 420};
+    EXPECT_TRUE(dentroDe(popup, 400, 300));
+    EXPECT_FALSE(dentroDe(popup, 540, 350));
+    EXPECT_FALSE(dentroDe(popup, 450, 299));
 }
 
 TEST(RotaRato, QuickClickReleaseWaitsForTheNextPanelFrame) {
     RotaRato rota;
-    EXPECT_FALSE(rota.evento(0, 0, 500, 550).reter);
-    EXPECT_TRUE(rota.evento(0, 1, 500, 550).reter);
+    EXPECT_FALSE(rota.evento(0, 0, true).reter);
+    EXPECT_TRUE(rota.evento(0, 1, true).reter);
     EXPECT_EQ(rota.novoFrame(), 1u);
     EXPECT_EQ(rota.novoFrame(), 0u) << "handed over once";
 
-    rota.evento(2, 0, 500, 550);
+    rota.evento(2, 0, true);
     rota.novoFrame();
-    EXPECT_FALSE(rota.evento(2, 1, 500, 550).reter) << "the panel saw the press already";
+    EXPECT_FALSE(rota.evento(2, 1, true).reter) << "the panel saw the press already";
 
-    rota.evento(1, 0, 500, 550);
-    rota.evento(1, 1, 500, 550);
-    rota.evento(1, 0, 500, 550);  // pressed again before any frame: still down
+    rota.evento(1, 0, true);
+    rota.evento(1, 1, true);
+    rota.evento(1, 0, true);  // pressed again before any frame: still down
     EXPECT_EQ(rota.novoFrame(), 0u);
 }
 
