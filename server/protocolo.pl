@@ -10,6 +10,7 @@
 :- module(protocolo,
           [ separar/4,                % +Codes, +Max, -Pedido, -Resto
             analisar/2,               % +Codes, -Pedido
+            texto_tabuleiro/2,        % +Codes, -Tab
             responder/4,              % +Pedido, +Cache0, -Cache, -Resposta
             cache_vazia/1             % -Cache
           ]).
@@ -29,10 +30,15 @@
 %   Resto holds the bytes after the ".", less the line feed that ends the
 %   request line.  The grammar never takes a ".", so a request it accepts
 %   ends at the first one; it is tried first because it is the quicker
-%   way to find the end of a well-formed request.
+%   way to find the end of a well-formed request.  Quicker still, the
+%   requests exactly as the game writes them are matched by clause heads
+%   made when this file is compiled (rapido/3).
 
 separar(Codes, Max, Pedido, Resto) :-
-    (   phrase(pedido(P), Codes, [0'.|Depois]),
+    (   rapido(Codes, P, Depois)
+    ->  Pedido = P,
+        sem_lf(Depois, Resto)
+    ;   phrase(pedido(P), Codes, [0'.|Depois]),
         length(Codes, N0),
         length(Depois, N1),
         N0 - N1 =< Max
@@ -60,6 +66,83 @@ procurar_ponto([C|Cs], K, Max, Estado, Depois) :-
         procurar_ponto(Cs, K1, Max, Estado, Depois)
     ).
 
+%   rapido(+Codes, -Pedido, -Depois): the game's own request texts, with
+%   single-digit numbers (a move count of up to three), no spaces, and the
+%   board in compact form, possibly after the line breaks the game leaves
+%   before it.  Each clause head holds the whole text, its cells shared
+%   with the board term, so a request is taken apart by one unification.
+%   Anything else goes to the grammar, which accepts the same and more.
+
+term_expansion(pedidos_rapidos, Clausulas) :-
+    findall(Clausula, clausula_rapida(Clausula), Clausulas).
+
+clausula_rapida((rapido(Codes, Pedido, Depois) :- Corpo, Digitos)) :-
+    member(Pre, [``, `\n`, `\r`, `\r\n`]),
+    functor(Tab, tab, 64),
+    Tab =.. [tab|Casas],
+    forma(Pre, Tab, Casas, Codes, Pedido, Depois, Corpo),
+    digitos_validos(Casas, Digitos).
+
+%   Every cell a digit 0, 1 or 2, by two compiled comparisons each.
+
+digitos_validos([C], (C >= 0'0, C =< 0'2)) :- !.
+digitos_validos([C|Cs], (C >= 0'0, C =< 0'2, Resto)) :-
+    digitos_validos(Cs, Resto).
+
+forma(Pre, Tab, Casas, Codes, valida(Xi,Yi,Xf,Yf,Tab,L), Depois,
+      ( coordenada_c(A, Xi), coordenada_c(B, Yi),
+        coordenada_c(C, Xf), coordenada_c(D, Yf),
+        lado_c(E, L) )) :-
+    texto_compacto(Casas, TabCodes, [0',, E, 0'), 0'.|Depois]),
+    append([`validaJogada(`, [A,0',,B,0',,C,0',,D,0',], Pre], Cabeca),
+    append(Cabeca, TabCodes, Codes).
+forma(Pre, Tab, Casas, Codes, computador(N,L,Tab), Depois,
+      ( nivel_c(A, N), lado_c(B, L) )) :-
+    texto_compacto(Casas, TabCodes, [0'), 0'.|Depois]),
+    append([`obtemJogadaPC`, [A,0'(,B,0',], Pre], Cabeca),
+    append(Cabeca, TabCodes, Codes).
+forma(Pre, Tab, Casas, Codes, termina(L,M,Tab), Depois,
+      ( lado_c(A, L), digitos_c(Ds, 0, M) )) :-
+    between(1, 3, K),
+    length(Ds, K),
+    texto_compacto(Casas, TabCodes, [0'), 0'.|Depois]),
+    append([`verificaTerminacao(`, [A,0',], Ds, [0',], Pre], Cabeca),
+    append(Cabeca, TabCodes, Codes).
+
+texto_compacto(Cs, [0'[|T], Cauda) :-
+    texto_compacto(Cs, 1, T, Cauda).
+
+texto_compacto([A,B,C,D,E,F,G,H|Cs], Y, T0, Cauda) :-
+    T0 = [0'[,A,0',,B,0',,C,0',,D,0',,E,0',,F,0',,G,0',,H,0']|T1],
+    (   Y =:= 8
+    ->  Cs = [], T1 = [0']|Cauda]
+    ;   T1 = [0',|T2],
+        Y1 is Y+1,
+        texto_compacto(Cs, Y1, T2, Cauda)
+    ).
+
+pedidos_rapidos.
+
+coordenada_c(C, X) :- C >= 0'0, C =< 0'7, X is C - 0'0.
+digitos_c([], M, M).
+digitos_c([C|Cs], M0, M) :-
+    C >= 0'0, C =< 0'9,
+    M1 is M0*10 + C - 0'0,
+    digitos_c(Cs, M1, M).
+
+lado_c(0'1, 1).
+lado_c(0'2, 2).
+nivel_c(0'1, 1).
+nivel_c(0'2, 2).
+
+%   Every cell a digit 0, 1 or 2; sort/2 leaves at most three codes to
+%   look at.
+
+casas_validas(Tab) :-
+    Tab =.. [_|Casas],
+    sort(Casas, Digitos),
+    ord_subset(Digitos, `012`).
+
 %!  analisar(+Codes, -Pedido) is semidet.
 %   Pedido is one of
 %     valida(Xi, Yi, Xf, Yf, Tab, Lado)
@@ -71,6 +154,12 @@ procurar_ponto([C|Cs], K, Max, Estado, Depois) :-
 
 analisar(Codes, Pedido) :-
     phrase(pedido(Pedido), Codes).
+
+%!  texto_tabuleiro(+Codes, -Tab) is semidet.
+%   The board of a board text, white space allowed around it.
+
+texto_tabuleiro(Codes, Tab) :-
+    phrase((brancos, tabuleiro(Tab), brancos), Codes).
 
 pedido(P) --> brancos, corpo(P), brancos.
 
@@ -128,11 +217,10 @@ digito(D) --> [C], { C >= 0'0, C =< 0'9, D is C - 0'0 }.
 %   the order of the square numbers.  A cell is the code of its digit.
 
 tabuleiro(Tab, S0, S) :-
-    compacto(S0, S, Casas),
-    sort(Casas, Digitos),
-    ord_subset(Digitos, `012`),
+    texto_compacto(Casas, S0, S),
     !,
-    Tab =.. [tab|Casas].
+    Tab =.. [tab|Casas],
+    casas_validas(Tab).
 tabuleiro(Tab) -->
     "[", brancos,
     linha(Cs, Cs1), virgula, linha(Cs1, Cs2), virgula,
@@ -147,29 +235,6 @@ linha([A,B,C,D,E,F,G,H|T], T) -->
     casa(A), virgula, casa(B), virgula, casa(C), virgula, casa(D), virgula,
     casa(E), virgula, casa(F), virgula, casa(G), virgula, casa(H),
     brancos, "]".
-
-%   The board as the game sends it, without white space, matched by one
-%   clause head: compacto(S0, S, Codes) takes the 145 bytes and gives the
-%   64 cell codes.
-
-term_expansion(compacto, Clause) :-
-    length(Cs, 64),
-    linhas_compactas(Cs, Texto, S),
-    Clause = compacto(Texto, S, Cs).
-
-linhas_compactas(Cs, [0'[|T], S) :-
-    linhas_compactas(Cs, 1, T, S).
-
-linhas_compactas([A,B,C,D,E,F,G,H|Cs], Y, T0, S) :-
-    T0 = [0'[,A,0',,B,0',,C,0',,D,0',,E,0',,F,0',,G,0',,H,0']|T1],
-    (   Y =:= 8
-    ->  Cs = [], T1 = [0']|S]
-    ;   T1 = [0',|T2],
-        Y1 is Y+1,
-        linhas_compactas(Cs, Y1, T2, S)
-    ).
-
-compacto.
 
 casa(0'0) --> "0".
 casa(0'1) --> "1".

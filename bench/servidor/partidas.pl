@@ -1,24 +1,32 @@
-/*  Games between the computer levels, for the benchmarks.
+/*  Games between the computer levels, for the benchmarks and the tests.
+
+    Every move is asked of the server's request handler with the request
+    text the game sends, so the time taken is what the server spends on a
+    reply: parsing, the move, and the board text.
 
     Both levels are deterministic, so a series of games between them would
     repeat the same two games.  Each game therefore opens with a few moves
     drawn by a small linear congruential generator seeded with the game's
-    number: the same series every run, twenty different games.
+    number: the same series every run, different games.
 */
 
 :- module(partidas,
           [ partida/5,          % +Jogo, +Nivel1, +Nivel2, -Fim, -Lances
-            abertura/3          % +Jogo, -Tab, -Lado
+            abertura/3,         % +Jogo, -Tab, -Lado
+            pedido_computador/4 % +Nivel, +Lado, +Tab, -Codes
           ]).
 
 :- use_module('../../server/regras').
-:- use_module('../../server/jogador').
+:- use_module('../../server/protocolo').
 
 lances_abertura(4).
 
 %!  abertura(+Jogo, -Tab, -Lado)
 %   The position after the opening of game Jogo, and the side to move.
+%   Game 0 has no opening: it starts from the initial board.
 
+abertura(0, Tab, 1) :- !,
+    tabuleiro_inicial(Tab).
 abertura(Jogo, Tab, Lado) :-
     tabuleiro_inicial(T0),
     lances_abertura(N),
@@ -39,54 +47,60 @@ abrir(N, T0, L, S0, T, Lado) :-
 
 %!  partida(+Jogo, +Nivel1, +Nivel2, -Fim, -Lances)
 %   Plays game Jogo with side 1 at level Nivel1 and side 2 at level Nivel2.
-%   Fim is fim(Vencedor, Regra, Lances): the rule (1 to 4 of the game end
-%   rules) that ended it.  Lances is the list of l(Lado, Nivel, Tab, Ms):
-%   every position a level was asked about and the milliseconds its move
-%   took.
+%   Fim is fim(Vencedor, Regra, Lances): the winner, the game end rule (1
+%   to 4) that decided, and the number of moves made.  Lances is the list
+%   of l(Lado, Nivel, Tab, Ms): every position a level was asked about and
+%   the milliseconds of processor time its reply took.
 
 partida(Jogo, N1, N2, Fim, Lances) :-
     abertura(Jogo, Tab, Lado),
-    lances_abertura(A),
+    (   Jogo =:= 0 -> A = 0 ; lances_abertura(A) ),
     M1 is A // 2, M2 is A // 2,
     jogo(Tab, Lado, M1, M2, N1-N2, Fim, Lances).
 
 jogo(Tab, Lado, M1, M2, Niveis, Fim, [l(Lado, Nv, Tab, Ms)|Ls]) :-
     (   Lado =:= 1 -> Niveis = Nv-_, M = M1 ; Niveis = _-Nv, M = M2 ),
-    statistics(cputime, C0),
-    (   jogada(Nv, Tab, Lado, De, Para)
-    ->  true
-    ;   throw(sem_jogada(Lado, Tab))
+    pedido_computador(Nv, Lado, Tab, Pedido),
+    cache_vazia(C0),
+    statistics(cputime, T0),
+    separar(Pedido, 4096, P, _),
+    responder(P, C0, _, resposta(Texto)),
+    statistics(cputime, T1),
+    Ms is (T1 - T0) * 1000,
+    texto_tabuleiro(Texto, Tab1),
+    (   Tab1 == Tab
+    ->  throw(sem_jogada(Lado, Tab))
+    ;   true
     ),
-    statistics(cputime, C1),
-    Ms is (C1 - C0) * 1000,
-    mover(Tab, De, Para, Tab1),
     terminacao(Lado, M, Tab1, R),
+    outro(Lado, Outro),
     (   R =:= 1
-    ->  outro(Lado, Outro),
-        (   Lado =:= 1 -> M1b is M1+1, M2b = M2 ; M1b = M1, M2b is M2+1 ),
+    ->  (   Lado =:= 1 -> M1b is M1+1, M2b = M2 ; M1b = M1, M2b is M2+1 ),
         jogo(Tab1, Outro, M1b, M2b, Niveis, Fim, Ls)
-    ;   outro(Lado, Outro),
-        ( R =:= 2 -> Vencedor = Lado ; Vencedor = Outro ),
+    ;   ( R =:= 2 -> Vencedor = Lado ; Vencedor = Outro ),
         regra(Lado, M, Tab1, Regra),
         N is M1 + M2 + 1,
         Fim = fim(Vencedor, Regra, N),
         Ls = []
     ).
 
-jogada(1, Tab, Lado, De, Para) :- jogada_nivel1(Tab, Lado, De, Para).
-jogada(2, Tab, Lado, De, Para) :- jogada_nivel2(Tab, Lado, De, Para).
+%!  pedido_computador(+Nivel, +Lado, +Tab, -Codes)
+%   The request as the game sends it, with its line feed before the board.
 
-%   Which of the end rules decided: the first that applies, as the judge
-%   takes them.
+pedido_computador(Nivel, Lado, Tab, Codes) :-
+    tabuleiro_codigos(Tab, Texto),
+    format(codes(Codes), "obtemJogadaPC~d(~d,\n~s).\n", [Nivel, Lado, Texto]).
+
+%   Which of the game end rules decided: the first that applies.
 
 regra(Lado, M, Tab, Regra) :-
     outro(Lado, Outro),
-    (   terminacao(Lado, M, Tab, _), pecas(Tab, Lado, Qs),
-        forall(member(Q, Qs), zona(Q, Outro)), length(Qs, 10)
+    pecas(Tab, Lado, Qs),
+    (   length(Qs, 10), forall(member(Q, Qs), zona(Q, Outro))
     ->  Regra = 1
     ;   jogadas(Tab, Outro, [])
     ->  Regra = 2
-    ;   M + 1 >= 30, pecas(Tab, Lado, Qs), member(Q, Qs), zona(Q, Lado)
+    ;   M + 1 >= 30, member(Q, Qs), zona(Q, Lado)
     ->  Regra = 3
     ;   Regra = 4
     ).

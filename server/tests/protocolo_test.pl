@@ -155,3 +155,35 @@ test(outros_pedidos_nao_mexem_na_cache) :-
     C == ultima(x, `y`).
 
 :- end_tests(cache).
+
+:- begin_tests(formas_do_jogo).
+
+% The game's own texts take a quicker path than the grammar; both must
+% agree, also on what they refuse.
+test(contagem, forall(member(M-Esperado,
+                             [ "-5"-"erro", "a"-"erro", "+5"-"erro", "1a"-"erro",
+                               " 5"-"1", "05"-"1", "28"-"1", "29"-"0", "123"-"0",
+                               "1234"-"0" ]))) :-
+    inicial_texto(B),
+    format(string(P), "verificaTerminacao(1,~w,~w).\n", [M, B]),
+    pedir(P, R),
+    R == Esperado.
+
+test(quebras_antes_do_tabuleiro, forall(member(Q, ["", "\n", "\r", "\r\n", "\n\r", " \r\n "]))) :-
+    inicial_texto(B),
+    format(string(P1), "obtemJogadaPC1(2,~w~w).\n", [Q, B]),
+    pedir(P1, R1), string_length(R1, 145),
+    format(string(P2), "validaJogada(7,4,6,3,~w~w,1).\n", [Q, B]),
+    pedir(P2, R2), R2 \== B, string_length(R2, 145),
+    format(string(P3), "verificaTerminacao(2,7,~w~w).", [Q, B]),
+    pedir(P3, R3), R3 == "1".
+
+test(digito_fora_do_tabuleiro, forall(member(D, ["3", "9", "a", "/"]))) :-
+    inicial_texto(B),
+    sub_string(B, 0, 70, _, A), sub_string(B, 71, _, 0, Z),
+    format(string(P), "obtemJogadaPC2(1,~w~w~w).", [A, D, Z]),
+    pedir(P, R), R == "erro",
+    format(string(P2), "validaJogada(7,4,6,3,~w~w~w,1).", [A, D, Z]),
+    pedir(P2, R2), R2 == "erro".
+
+:- end_tests(formas_do_jogo).
