@@ -54,6 +54,7 @@ falhar(Fmt, Args) :-
 casos([ lixo_um_por_um       - lixo,
         aleatorio            - aleatorio,
         sem_ponto_e_desliga  - sem_ponto,
+        desliga_sem_ler      - desliga_sem_ler,
         linha_de_um_mega     - mega,
         mega_aos_bocados     - mega_aos_bocados,
         ainda_vivo           - vivo
@@ -183,6 +184,19 @@ sem_ponto(Porta) :-
     ligar(Porta, In, Out),
     bytes(Out, `obtemJogadaPC2(1,[[2,2,2,2`),
     fechar(In, Out),
+    vivo(Porta).
+
+%   Clients that ask for moves and hang up before the replies: the server
+%   writes to closed connections, and only those threads end.
+desliga_sem_ler(Porta) :-
+    tabuleiro_inicial(B),
+    append([`obtemJogadaPC2(1,`, B, `).\n`], P),
+    append([P, P, P], Tres),
+    forall(between(1, 5, _),
+           ( ligar(Porta, In, Out),
+             bytes(Out, Tres),
+             fechar(In, Out) )),
+    sleep(0.5),
     vivo(Porta).
 
 %   A line of a megabyte without a ".": "erro", and the connection closes.
