@@ -194,13 +194,28 @@ saltos_meta([S-D|Ps], Tab, O, Meta, Vis0, Vis, Js0, Js) :-
     ).
 
 %!  jogada_legal(+Tab, +Lado, +De, +Para) is semidet.
+%   A step is told by its geometry; only a jump needs the chain search.
 
 jogada_legal(Tab, Lado, De, Para) :-
     Peca is 0'0 + Lado,
     arg(De, Tab, Peca),
     arg(Para, Tab, 0'0),
-    jogadas(Tab, Lado, [De], Js),
-    memberchk(De-Para, Js).
+    outro(Lado, Meta),
+    zona(De, Z),
+    (   Z =:= Meta
+    ->  zona(Para, Meta)
+    ;   true
+    ),
+    vizinhos(De, Ns),
+    (   memberchk(Para, Ns)
+    ->  true
+    ;   saltos(De, Ps),
+        (   Z =:= Meta
+        ->  saltos_meta(Ps, Tab, De, Meta, [De], Vis, _, [])
+        ;   saltos(Ps, Tab, De, [De], Vis, _, [])
+        ),
+        memberchk(Para, Vis)
+    ).
 
 %!  mover(+Tab, +De, +Para, -Tab1) is det.
 %   Tab1 is a copy of Tab with the piece on De moved to Para.

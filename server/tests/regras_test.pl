@@ -163,6 +163,32 @@ test(legal_respeita_a_tranca) :-
     \+ jogada_legal(T, 1, De, Fora),
     jogada_legal(T, 1, De, Dentro).
 
+% jogada_legal/4 judges a single move by its own path; it must agree with
+% the generator on every origin and destination, in positions from a
+% stretch of random play.
+test(legal_concorda_com_o_gerador) :-
+    tabuleiro_inicial(T0),
+    partida_aleatoria(60, T0, 1, 4242, Posicoes),
+    forall(( member(T-L, Posicoes), pecas(T, L, Ps), member(De, Ps) ),
+           ( jogadas(T, L, [De], Js),
+             forall(between(1, 64, Para),
+                    (   memberchk(De-Para, Js)
+                    ->  jogada_legal(T, L, De, Para)
+                    ;   \+ jogada_legal(T, L, De, Para)
+                    )) )).
+
+partida_aleatoria(0, _, _, _, []) :- !.
+partida_aleatoria(N, T, L, S0, [T-L|Ps]) :-
+    jogadas(T, L, Js),
+    length(Js, K),
+    S is (S0 * 1103515245 + 12345) mod 2147483648,
+    I is (S >> 8) mod K,
+    nth0(I, Js, De-Para),
+    mover(T, De, Para, T1),
+    outro(L, O),
+    N1 is N - 1,
+    partida_aleatoria(N1, T1, O, S, Ps).
+
 :- end_tests(tranca_da_meta).
 
 :- begin_tests(terminacao).
