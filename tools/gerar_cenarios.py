@@ -120,7 +120,7 @@ def japao():
     c.simples('pagoda_joia', esfera(0.2, 12, 8), 'null', 'null', [T(0, 8.15, 0)])
     c.grupo('pagoda_espigao', ['pagoda_mastro', 'pagoda_aneis', 'pagoda_joia'], 'telha', 'bronze')
     c.grupo('pagoda', ['pagoda_base', 'andar_1', 'andar_2', 'andar_3', 'pagoda_espigao'], 'laca', 'laca',
-            [T(-8.5, CHAO, -12), R('y', 20)])
+            [T(-5.5, CHAO, -13), R('y', 20)])
 
     # Cherry tree: a leaning trunk, two limbs and a crown of blossom clouds.
     c.parte('Cherry trees in blossom')
@@ -140,7 +140,7 @@ def japao():
                                [T(x, y, z), S(1, 0.8, 1)]))
     c.grupo('cerejeira', ['cerejeira_lenho'] + nomes)
     arvores = []
-    for i, (x, z, rot, esc) in enumerate([(-6.5, -4.5, 0, 1.0), (12.5, -6.0, 120, 1.15),
+    for i, (x, z, rot, esc) in enumerate([(-9.5, -5.5, 0, 1.0), (12.5, -6.0, 120, 1.15),
                                           (-7.0, 12.0, 250, 0.95), (15.0, 4.5, 60, 0.9)]):
         arvores.append(c.grupo('cerejeira_%d' % (i + 1), ['cerejeira'], 'null', 'null',
                                [T(x, CHAO, z), R('y', rot), S(esc, esc, esc)]))
@@ -184,9 +184,9 @@ def japao():
     c.simples('bambu_cana', cilindro(0.11, 0.09, 1.0, 10, 1), 'null', 'null', [DE_PE])
     c.simples('bambu_folhas', esfera(1.0, 10, 6), 'musgo', 'folhagem', [S(0.9, 0.45, 0.9)])
     canas = []
-    posicoes = [(-8.0, 1.0, 7.0), (-7.3, 1.8, 8.2), (-8.7, 2.5, 6.4), (-7.6, 3.2, 7.6), (-9.3, 3.8, 8.4),
-                (-8.1, 4.6, 6.8), (-7.0, 5.3, 7.9), (-9.0, 5.9, 7.2), (-8.3, 7.0, 8.6), (-7.4, 7.9, 6.6),
-                (-9.6, 1.6, 5.8), (-9.8, 6.8, 6.1)]
+    posicoes = [(-5.5, -5.0, 7.0), (-4.8, -4.2, 8.2), (-6.2, -3.5, 6.4), (-5.1, -2.8, 7.6), (-6.8, -2.2, 8.4),
+                (-5.6, -1.4, 6.8), (-4.5, -0.7, 7.9), (-6.5, -0.1, 7.2), (-5.8, 1.0, 8.6), (-4.9, 1.9, 6.6),
+                (-7.1, -4.4, 5.8), (-7.3, 0.8, 6.1)]
     for i, (x, z, h) in enumerate(posicoes):
         inclina = (i % 5 - 2) * 2.5
         canas.append(c.grupo('bambu_%d' % (i + 1), ['bambu_haste', 'bambu_topo'], 'null', 'null',
@@ -210,6 +210,312 @@ def japao():
     return c
 
 
+# ---------------------------------------------------------------------------- Castelo Medieval
+
+def castelo():
+    c = Cena('Castelo Medieval: the courtyard of a castle around the board.',
+             ['Crenellated curtain walls with round corner towers and conical slate roofs, a',
+              'gatehouse with its gate and portcullis behind the board, heraldic banners, torches',
+              'and braziers burning, a well, barrels and crates; hills and sky beyond the walls.'],
+             'patio', fundo=(0.26, 0.42, 0.72), ambiente=(0.3, 0.3, 0.33))
+    luzes_comuns(c, (-0.6, 0.75, 0.35), (0.98, 0.86, 0.7), (0.5, 0.6, -0.6), (0.2, 0.24, 0.34))
+    c.luz('tochas', (2.5, 1.8, -11.0, 1), (0.0, 0.0, 0.0), (2.6, 1.4, 0.5), (0.4, 0.2, 0.1),
+          'Glow of the torches by the gate')
+
+    c.textura('ceu', 'cs_ceu.bmp', 44, 16)
+    c.textura('lajes', 'cs_lajes.bmp', 3.5, 3.5)
+    c.textura('relva', 'cs_relva.bmp', 3, 3)
+    c.textura('muralha', 'cs_muralha.bmp', 12, 12)
+    c.textura('ardosia', 'cs_ardosia.bmp', 2, 2)
+    c.textura('estandarte', 'cs_estandarte.bmp', 1.6, 3.2)
+    c.textura('estandarte_azul', 'cs_estandarte_azul.bmp', 1.6, 3.2)
+    c.textura('chama', 'cs_chama.bmp', 1, 1)
+    c.textura('carvalho', 'cs_carvalho.bmp', 4, 4)
+    c.textura('portao', 'cs_portao.bmp', 4, 5)
+    c.textura('ferro', 'cs_ferro.bmp', 1, 1)
+
+    materiais_comuns(c)
+    c.material('ardosia', (0.8, 0.8, 0.85), especular=(0.35, 0.35, 0.4), brilho=40)
+    c.material('ferro', (0.7, 0.7, 0.72), especular=(0.6, 0.6, 0.6), brilho=60)
+    c.material('tecido', (0.95, 0.95, 0.95), emissao=(0.08, 0.08, 0.08), especular=(0.05, 0.05, 0.05), brilho=4)
+    c.material('chama', (0.3, 0.2, 0.1), emissao=(1.0, 0.78, 0.45), especular=(0, 0, 0), brilho=1)
+
+    c.parte('Courtyard: the root')
+    c.grupo('patio', ['ceu', 'chao_patio', 'mesa', 'muralhas', 'torres', 'portaria', 'estandartes', 'tochas',
+                      'braseiros', 'poco', 'armazem'], 'lajes', 'pedra')
+
+    ceu(c, 'ceu', 'ceu', 'pintura')
+
+    c.parte('Ground: flagstones, and two beds of grass')
+    chao(c, 'lajes', 'lajes', 'solo')
+    chao(c, 'relva_1', 'relva', 'solo', -12.5, 13, -4.5, 24, CHAO + 0.01)
+    chao(c, 'relva_2', 'relva', 'solo', 11.5, 15, 17.5, 24, CHAO + 0.01)
+    c.grupo('chao_patio', ['lajes', 'relva_1', 'relva_2'])
+
+    mesa(c, 'carvalho', 'madeira')
+
+    # Curtain walls: the north one behind the board, the south one behind the free camera.
+    c.parte('Curtain walls with their crenellations')
+    alto, grosso = 6.0, 1.6
+    norte, sul, oeste, este = -13.5, 26.0, -13.5, 18.5
+    comprido = sul - norte
+    c.simples('muro_norte', caixa(este - oeste, alto, grosso), 'null', 'null', [T(2.5, CHAO + alto / 2, norte)])
+    c.simples('muro_sul', caixa(este - oeste, alto, grosso), 'null', 'null', [T(2.5, CHAO + alto / 2, sul)])
+    c.simples('muro_oeste', caixa(grosso, alto, comprido), 'null', 'null', [T(oeste, CHAO + alto / 2, (norte + sul) / 2)])
+    c.simples('muro_este', caixa(grosso, alto, comprido), 'null', 'null', [T(este, CHAO + alto / 2, (norte + sul) / 2)])
+    c.simples('ameia', caixa(1.0, 0.9, grosso), 'null', 'null')
+    fila = []
+    for i in range(7):
+        fila.append(c.grupo('ameia_%d' % (i + 1), ['ameia'], 'null', 'null', [T(2.0 * i, 0, 0)]))
+    c.grupo('ameias', fila)
+    topo = CHAO + alto + 0.45
+    filas = []
+    for i, (x, z, rot) in enumerate([(-10.5, norte, 0), (7.5, norte, 0), (-10.5, sul, 0), (3.5, sul, 0),
+                                     (oeste, -10.5, -90), (oeste, 9.0, -90), (este, -10.5, -90), (este, 9.0, -90)]):
+        filas.append(c.grupo('ameias_%d' % (i + 1), ['ameias'], 'null', 'null', [T(x, topo, z), R('y', rot)]))
+    c.grupo('muralhas', ['muro_norte', 'muro_sul', 'muro_oeste', 'muro_este'] + filas, 'muralha', 'pedra')
+
+    # Round towers at the corners: conical slate roofs (cylinders closing to a point),
+    # closed underneath, with a pennant on top.
+    c.parte('Corner towers with conical roofs and pennants')
+    c.simples('torre_corpo', cilindro(2.3, 2.3, 8.0, 24, 4), 'muralha', 'pedra', [DE_PE])
+    c.simples('torre_telhado', cilindro(2.9, 0.0, 3.6, 24, 3), 'ardosia', 'ardosia', [T(0, 8.0, 0), DE_PE])
+    c.simples('torre_forro', disco(0, 2.9, 24, 1), 'ardosia', 'ardosia', [T(0, 8.0, 0), R('x', 90)])
+    c.simples('torre_mastro', cilindro(0.05, 0.05, 1.5, 6, 1), 'ferro', 'ferro', [T(0, 11.4, 0), DE_PE])
+    # Two faces, so the pennant shows from both sides.
+    c.simples('flamula_frente', triangulo((0, 0, 0), (1.4, 0.25, 0), (0, 0.5, 0)), 'estandarte', 'tecido')
+    c.simples('flamula_verso', triangulo((0, 0, 0), (0, 0.5, 0), (1.4, 0.25, 0)), 'estandarte', 'tecido')
+    c.grupo('flamula', ['flamula_frente', 'flamula_verso'], 'null', 'null', [T(0.05, 12.4, 0)])
+    c.grupo('torre', ['torre_corpo', 'torre_telhado', 'torre_forro', 'torre_mastro', 'flamula'])
+    torres = []
+    for i, (x, z) in enumerate([(oeste, norte), (este, norte), (oeste, sul), (este, sul)]):
+        torres.append(c.grupo('torre_%d' % (i + 1), ['torre'], 'null', 'null', [T(x, CHAO, z), R('y', 30 * i)]))
+    c.grupo('torres', torres, 'muralha', 'pedra')
+
+    # Gatehouse: two square towers with pyramid roofs, the gate between them, a lintel and the
+    # portcullis hanging half raised.
+    c.parte('Gatehouse: towers, gate and portcullis')
+    frente = norte + grosso / 2
+    c.simples('guarita_corpo', caixa(3.0, 9.0, 3.0), 'muralha', 'pedra', [T(0, 4.5, 0)])
+    c.simples('guarita_telhado', cilindro(2.4, 0.0, 2.6, 4, 1), 'ardosia', 'ardosia', [T(0, 9.0, 0), DE_PE, R('z', 45)])
+    c.grupo('guarita', ['guarita_corpo', 'guarita_telhado'])
+    c.grupo('guarita_oeste', ['guarita'], 'null', 'null', [T(-1.0, CHAO, norte)])
+    c.grupo('guarita_este', ['guarita'], 'null', 'null', [T(6.0, CHAO, norte)])
+    c.simples('portao', retangulo(-2.0, 0.0, 2.0, 5.0), 'portao', 'madeira', [T(2.5, CHAO, frente + 0.02)])
+    c.simples('portao_verga', caixa(5.0, 0.8, 0.5), 'muralha', 'pedra', [T(2.5, CHAO + 5.4, frente + 0.25)])
+    c.simples('grade_barra', caixa(0.12, 2.2, 0.12), 'null', 'null')
+    barras = []
+    for i in range(7):
+        barras.append(c.grupo('grade_barra_%d' % (i + 1), ['grade_barra'], 'null', 'null', [T(-1.5 + 0.5 * i, 0, 0)]))
+    c.simples('grade_travessa', caixa(3.8, 0.12, 0.12), 'null', 'null', [T(0, -0.6, 0.08)])
+    c.grupo('grade', barras + ['grade_travessa'], 'ferro', 'ferro', [T(2.5, CHAO + 3.9, frente + 0.3)])
+    c.grupo('portaria', ['guarita_oeste', 'guarita_este', 'portao', 'portao_verga', 'grade'], 'muralha', 'pedra')
+
+    # Banners hang from iron rods on the walls' inner faces, red and blue in turn.
+    c.parte('Heraldic banners')
+    c.simples('estandarte_pano', retangulo(-0.8, -3.2, 0.8, 0.0), 'null', 'tecido')
+    c.simples('estandarte_vara', cilindro(0.04, 0.04, 2.0, 6, 1), 'ferro', 'ferro', [T(-1.0, 0, 0.05), R('y', 90)])
+    c.grupo('estandarte_vermelho', ['estandarte_pano', 'estandarte_vara'], 'estandarte', 'tecido')
+    c.grupo('estandarte_azul', ['estandarte_pano', 'estandarte_vara'], 'estandarte_azul', 'tecido')
+    bandeiras = []
+    for i, (modelo, x, y, z) in enumerate([('estandarte_vermelho', -9.0, 3.4, frente),
+                                           ('estandarte_azul', -5.0, 3.4, frente),
+                                           ('estandarte_azul', 10.0, 3.4, frente),
+                                           ('estandarte_vermelho', 14.0, 3.4, frente),
+                                           ('estandarte_vermelho', -1.0, 6.6, norte + 1.5),
+                                           ('estandarte_azul', 6.0, 6.6, norte + 1.5)]):
+        bandeiras.append(c.grupo('estandarte_%d' % (i + 1), [modelo], 'null', 'null', [T(x, CHAO + y, z + 0.03)]))
+    c.grupo('estandartes', bandeiras, 'estandarte', 'tecido')
+
+    # Torch: an iron bracket leaning out of the wall, a cup, and a flame that glows.
+    c.parte('Torches on the walls, burning')
+    c.simples('tocha_suporte', cilindro(0.05, 0.05, 0.8, 6, 1), 'ferro', 'ferro', [R('x', -60)])
+    c.simples('tocha_copo', cilindro(0.07, 0.17, 0.22, 10, 1), 'ferro', 'ferro', [T(0, 0.69, 0.4), DE_PE])
+    c.simples('tocha_brasa', esfera(0.17, 10, 8), 'chama', 'chama', [T(0, 0.95, 0.4), S(1, 1.3, 1)])
+    c.simples('tocha_lingua', cilindro(0.14, 0.0, 0.5, 10, 2), 'chama', 'chama', [T(0, 1.0, 0.4), DE_PE])
+    c.grupo('tocha', ['tocha_suporte', 'tocha_copo', 'tocha_brasa', 'tocha_lingua'])
+    fogos = []
+    for i, (x, z, rot) in enumerate([(0.2, norte + 1.5, 0), (4.8, norte + 1.5, 0),
+                                     (oeste + grosso / 2, 0.0, 90), (oeste + grosso / 2, 12.0, 90),
+                                     (este - grosso / 2, 0.0, -90), (este - grosso / 2, 12.0, -90)]):
+        fogos.append(c.grupo('tocha_%d' % (i + 1), ['tocha'], 'null', 'null', [T(x, CHAO + 3.0, z), R('y', rot)]))
+    c.grupo('tochas', fogos, 'ferro', 'ferro')
+
+    # Braziers on tripods, flanking the table.
+    c.parte('Braziers')
+    c.simples('braseiro_perna', cilindro(0.05, 0.05, 1.3, 6, 1), 'null', 'null', [R('z', 14), DE_PE])
+    pernas = []
+    for i in range(3):
+        pernas.append(c.grupo('braseiro_perna_%d' % (i + 1), ['braseiro_perna'], 'null', 'null', [R('y', 120 * i), T(0.35, 0, 0)]))
+    c.simples('braseiro_taca', cilindro(0.25, 0.6, 0.45, 16, 1), 'null', 'null', [T(0, 1.15, 0), DE_PE])
+    c.simples('braseiro_fundo', disco(0, 0.25, 16, 1), 'null', 'null', [T(0, 1.15, 0), R('x', 90)])
+    c.simples('braseiro_fogo', esfera(0.45, 12, 8), 'chama', 'chama', [T(0, 1.55, 0), S(1, 0.8, 1)])
+    c.simples('braseiro_labareda', cilindro(0.35, 0.0, 0.7, 12, 2), 'chama', 'chama', [T(0, 1.6, 0), DE_PE])
+    c.grupo('braseiro', pernas + ['braseiro_taca', 'braseiro_fundo', 'braseiro_fogo', 'braseiro_labareda'],
+            'ferro', 'ferro')
+    c.grupo('braseiro_1', ['braseiro'], 'null', 'null', [T(-6.5, CHAO, 8.5)])
+    c.grupo('braseiro_2', ['braseiro'], 'null', 'null', [T(11.5, CHAO, 8.5)])
+    c.grupo('braseiros', ['braseiro_1', 'braseiro_2'])
+
+    # Well: a stone ring brimming with water, two posts, a small roof and the winch.
+    c.parte('Well')
+    c.simples('poco_parede', cilindro(1.2, 1.2, 1.0, 20, 2), 'muralha', 'pedra', [DE_PE])
+    c.simples('poco_bordo', disco(0.95, 1.25, 20, 1), 'muralha', 'pedra', [T(0, 1.0, 0), DE_PE])
+    c.simples('poco_agua', disco(0, 0.95, 20, 1), 'ferro', 'ferro', [T(0, 0.95, 0), DE_PE])
+    c.simples('poco_poste', caixa(0.18, 2.4, 0.18), 'carvalho', 'madeira')
+    c.grupo('poco_poste_1', ['poco_poste'], 'null', 'null', [T(-1.05, 1.2, 0)])
+    c.grupo('poco_poste_2', ['poco_poste'], 'null', 'null', [T(1.05, 1.2, 0)])
+    c.simples('poco_eixo', cilindro(0.08, 0.08, 2.1, 8, 1), 'carvalho', 'madeira', [T(-1.05, 1.9, 0), R('y', 90)])
+    c.simples('poco_aba', caixa(2.8, 0.08, 1.1), 'ardosia', 'ardosia')
+    c.grupo('poco_aba_1', ['poco_aba'], 'null', 'null', [T(0, 2.65, 0.42), R('x', 35)])
+    c.grupo('poco_aba_2', ['poco_aba'], 'null', 'null', [T(0, 2.65, -0.42), R('x', -35)])
+    c.grupo('poco', ['poco_parede', 'poco_bordo', 'poco_agua', 'poco_poste_1', 'poco_poste_2', 'poco_eixo',
+                     'poco_aba_1', 'poco_aba_2'], 'muralha', 'pedra', [T(-7.5, CHAO, 17.5), R('y', 20)])
+
+    # Stores by the east wall: barrels with iron hoops and stacked crates.
+    c.parte('Barrels and crates')
+    c.simples('barril_aduelas', cilindro(0.5, 0.5, 1.1, 16, 2), 'carvalho', 'madeira', [DE_PE])
+    c.simples('barril_tampo', disco(0, 0.5, 16, 1), 'carvalho', 'madeira', [T(0, 1.1, 0), DE_PE])
+    c.simples('barril_arco', cilindro(0.515, 0.515, 0.08, 16, 1), 'ferro', 'ferro', [DE_PE])
+    c.grupo('barril_arco_1', ['barril_arco'], 'null', 'null', [T(0, 0.15, 0)])
+    c.grupo('barril_arco_2', ['barril_arco'], 'null', 'null', [T(0, 0.87, 0)])
+    c.grupo('barril', ['barril_aduelas', 'barril_tampo', 'barril_arco_1', 'barril_arco_2'])
+    c.simples('caixote', caixa(1.0, 1.0, 1.0), 'carvalho', 'madeira', [T(0, 0.5, 0)])
+    arrumos = []
+    for i, (modelo, x, y, z, rot) in enumerate([('barril', 15.6, 0, 2.8, 0), ('barril', 16.6, 0, 3.9, 40),
+                                                ('barril', 15.4, 0, 4.3, 80), ('caixote', 16.0, 0, 6.2, 10),
+                                                ('caixote', 15.9, 0, 7.3, -8), ('caixote', 16.0, 1.0, 6.7, 30)]):
+        arrumos.append(c.grupo('arrumo_%d' % (i + 1), [modelo], 'null', 'null', [T(x, CHAO + y, z), R('y', rot)]))
+    c.grupo('armazem', arrumos)
+    return c
+
+
+# ---------------------------------------------------------------------------- Praia
+
+def praia():
+    c = Cena('Praia: a beach around the board.',
+             ['Sand and the sea to the north, with the sun low over the water and a sailing boat;',
+              'palm trees, a parasol over two deck chairs, rocks, a towel and a beach ball.'],
+             'praia', fundo=(0.22, 0.48, 0.86), ambiente=(0.36, 0.35, 0.34))
+    luzes_comuns(c, (-0.3, 0.85, -0.4), (1.0, 0.92, 0.8), (0.3, 0.5, 0.8), (0.26, 0.32, 0.42))
+
+    c.textura('horizonte', 'pr_horizonte.bmp', 44, 16)
+    c.textura('areia', 'pr_areia.bmp', 4, 4)
+    c.textura('mar', 'pr_mar.bmp', 8, 8)
+    c.textura('tronco', 'pr_tronco.bmp', 1, 1)
+    c.textura('folha', 'pr_folha.bmp', 1.2, 6.0)
+    c.textura('guardasol', 'pr_guardasol.bmp', 1, 1)
+    c.textura('lona', 'pr_lona.bmp', 1.2, 2.4)
+    c.textura('rocha', 'pr_rocha.bmp', 2, 2)
+    c.textura('sol', 'pr_sol.bmp', 1, 1)
+    c.textura('teca', 'pr_teca.bmp', 4, 4)
+    c.textura('bola', 'pr_bola.bmp', 1, 1)
+
+    materiais_comuns(c)
+    c.material('areia_molhada', (0.62, 0.56, 0.5), especular=(0.3, 0.3, 0.3), brilho=30)
+    c.material('agua', (0.7, 0.8, 0.85), emissao=(0.1, 0.12, 0.14), especular=(0.9, 0.9, 0.9), brilho=100)
+    c.material('folhagem', (0.85, 0.85, 0.85), emissao=(0.1, 0.1, 0.08), especular=(0.05, 0.05, 0.05), brilho=4)
+    c.material('tecido', (0.95, 0.95, 0.95), emissao=(0.06, 0.06, 0.06), especular=(0.05, 0.05, 0.05), brilho=4)
+    c.material('plastico', (0.95, 0.95, 0.95), especular=(0.8, 0.8, 0.8), brilho=90)
+    c.material('sol', (0.2, 0.2, 0.2), emissao=(1.0, 0.92, 0.72), especular=(0, 0, 0), brilho=1)
+
+    c.parte('Beach: the root')
+    c.grupo('praia', ['ceu', 'costa', 'sol', 'mesa', 'palmeiras', 'guarda_sol', 'espreguicadeiras', 'rochas',
+                      'brinquedos', 'barco'], 'areia', 'solo')
+
+    ceu(c, 'horizonte', 'horizonte', 'pintura')
+
+    c.parte('Shore: dry sand, a band of wet sand, and the sea')
+    chao(c, 'areia', 'areia', 'solo', z0=-7.0)
+    chao(c, 'areia_molhada', 'areia', 'areia_molhada', z0=-8.6, z1=-6.9, y=CHAO - 0.04)
+    chao(c, 'mar', 'mar', 'agua', z1=-8.4, y=CHAO - 0.1)
+    c.grupo('costa', ['areia', 'areia_molhada', 'mar'])
+
+    c.parte('The sun, low over the sea')
+    c.simples('sol_disco', esfera(1.6, 24, 16), 'sol', 'sol', [T(-5.0, 5.4, -17.0)])
+    c.grupo('sol', ['sol_disco'], 'sol', 'sol')
+
+    mesa(c, 'teca', 'madeira')
+
+    # Palm: a trunk of four segments, each leaning a little more (every segment is the
+    # child of the one below), crowned with drooping fronds and coconuts.
+    c.parte('Palm trees')
+    c.simples('palmeira_gomo', cilindro(0.26, 0.22, 1.55, 12, 2), 'null', 'null', [DE_PE])
+    c.grupo('palmeira_tronco_4', ['palmeira_gomo', 'palmeira_copa'], 'null', 'null', [T(0, 1.5, 0), R('z', 7)])
+    c.grupo('palmeira_tronco_3', ['palmeira_gomo', 'palmeira_tronco_4'], 'null', 'null', [T(0, 1.5, 0), R('z', 6)])
+    c.grupo('palmeira_tronco_2', ['palmeira_gomo', 'palmeira_tronco_3'], 'null', 'null', [T(0, 1.5, 0), R('z', 5)])
+    c.grupo('palmeira_tronco', ['palmeira_gomo', 'palmeira_tronco_2'], 'tronco', 'madeira', [R('z', 4)])
+    c.simples('palmeira_folha', caixa(0.6, 0.04, 3.0), 'folha', 'folhagem', [T(0, 0, 1.5)])
+    folhas = []
+    for i in range(9):
+        folhas.append(c.grupo('palmeira_folha_%d' % (i + 1), ['palmeira_folha'], 'null', 'null',
+                              [R('y', 40 * i + 7 * (i % 2)), R('x', 22 + 8 * (i % 3))]))
+    c.simples('coco', esfera(0.17, 10, 8), 'tronco', 'madeira')
+    cocos = []
+    for i in range(3):
+        cocos.append(c.grupo('coco_%d' % (i + 1), ['coco'], 'null', 'null', [R('y', 120 * i + 30), T(0.22, -0.2, 0)]))
+    c.grupo('palmeira_copa', folhas + cocos, 'folha', 'folhagem', [T(0, 1.55, 0)])
+    palmeiras = []
+    for i, (x, z, rot, esc) in enumerate([(-8.5, -1.5, 10, 1.0), (-11.0, 8.0, 30, 1.1),
+                                          (13.5, -3.5, 170, 1.05), (14.5, 12.0, 200, 0.95)]):
+        palmeiras.append(c.grupo('palmeira_%d' % (i + 1), ['palmeira_tronco'], 'null', 'null',
+                                 [T(x, CHAO, z), R('y', rot), S(esc, esc, esc)]))
+    c.grupo('palmeiras', palmeiras, 'tronco', 'madeira')
+
+    # Parasol: pole, striped canopy (a cone closing to the tip) and its lining.
+    c.parte('Parasol')
+    c.simples('guarda_sol_pau', cilindro(0.05, 0.05, 3.0, 8, 1), 'teca', 'madeira', [DE_PE])
+    c.simples('guarda_sol_lona', cilindro(2.2, 0.0, 0.8, 16, 2), 'null', 'null', [T(0, 2.55, 0), DE_PE])
+    c.simples('guarda_sol_forro', disco(0.05, 2.2, 16, 1), 'null', 'null', [T(0, 2.55, 0), R('x', 90)])
+    c.grupo('guarda_sol', ['guarda_sol_pau', 'guarda_sol_lona', 'guarda_sol_forro'], 'guardasol', 'tecido',
+            [T(9.2, CHAO, 10.4), R('z', -8), R('x', -6)])
+
+    # Deck chair: two side rails, legs, the canvas seat and the tilted back.
+    c.parte('Deck chairs')
+    c.simples('cadeira_barra', caixa(0.06, 0.06, 1.9), 'teca', 'madeira')
+    c.grupo('cadeira_barra_esq', ['cadeira_barra'], 'null', 'null', [T(-0.33, 0.35, 0), R('x', -8)])
+    c.grupo('cadeira_barra_dir', ['cadeira_barra'], 'null', 'null', [T(0.33, 0.35, 0), R('x', -8)])
+    c.simples('cadeira_perna', caixa(0.7, 0.06, 0.06), 'teca', 'madeira')
+    c.grupo('cadeira_perna_1', ['cadeira_perna'], 'null', 'null', [T(0, 0.2, 0.8), R('z', 0), S(1, 6, 1)])
+    c.grupo('cadeira_perna_2', ['cadeira_perna'], 'null', 'null', [T(0, 0.3, -0.8), S(1, 9, 1)])
+    c.simples('cadeira_assento', caixa(0.62, 0.03, 1.2), 'lona', 'tecido', [T(0, 0.32, 0.25), R('x', -8)])
+    c.simples('cadeira_encosto', caixa(0.62, 0.03, 0.95), 'lona', 'tecido', [T(0, 0.62, -0.62), R('x', 52)])
+    c.grupo('cadeira', ['cadeira_barra_esq', 'cadeira_barra_dir', 'cadeira_perna_1', 'cadeira_perna_2',
+                        'cadeira_assento', 'cadeira_encosto'])
+    c.grupo('cadeira_1', ['cadeira'], 'null', 'null', [T(8.1, CHAO, 11.3), R('y', 170)])
+    c.grupo('cadeira_2', ['cadeira'], 'null', 'null', [T(10.4, CHAO, 11.6), R('y', 195)])
+    c.grupo('espreguicadeiras', ['cadeira_1', 'cadeira_2'], 'lona', 'tecido')
+
+    # Rocks: squashed spheres in two heaps, one by the water.
+    c.parte('Rocks')
+    c.simples('rocha', esfera(1.0, 12, 8), 'rocha', 'pedra')
+    pedras = []
+    for i, (x, z, sx, sy, sz, rot) in enumerate([(10.8, -8.6, 1.5, 0.8, 1.1, 10), (12.3, -9.3, 1.0, 0.6, 0.9, 70),
+                                                 (10.0, -9.8, 0.7, 0.45, 0.6, 30), (-13.0, 13.5, 1.6, 1.0, 1.3, 50),
+                                                 (-11.8, 15.0, 0.9, 0.6, 0.8, 0), (16.5, 5.5, 1.2, 0.7, 1.0, 20)]):
+        pedras.append(c.grupo('rocha_%d' % (i + 1), ['rocha'], 'null', 'null',
+                              [T(x, CHAO, z), R('y', rot), S(sx, sy, sz)]))
+    c.grupo('rochas', pedras, 'rocha', 'pedra')
+
+    c.parte('Towel and beach ball')
+    c.simples('toalha', retangulo(-0.6, -1.0, 0.6, 1.0), 'guardasol', 'tecido', [T(-3.0, CHAO + 0.02, 10.0), R('y', -25), DE_PE])
+    c.simples('bola', esfera(0.4, 18, 12), 'bola', 'plastico', [T(-1.2, CHAO + 0.4, 11.8), R('z', 20)])
+    c.grupo('brinquedos', ['toalha', 'bola'])
+
+    # Sailing boat out at sea: hull, mast and a sail with a face on each side.
+    c.parte('Sailing boat')
+    c.simples('barco_casco', caixa(3.0, 0.5, 1.0), 'teca', 'madeira', [T(0, 0.15, 0)])
+    c.simples('barco_proa', triangulo((1.5, 0.4, 0.5), (1.5, 0.4, -0.5), (2.3, 0.4, 0)), 'teca', 'madeira')
+    c.simples('barco_mastro', cilindro(0.05, 0.04, 3.4, 8, 1), 'teca', 'madeira', [T(-0.2, 0.4, 0), DE_PE])
+    c.simples('vela_frente', triangulo((-0.15, 0.6, 0.02), (1.4, 0.6, 0.02), (-0.15, 3.6, 0.02)), 'lona', 'tecido')
+    c.simples('vela_verso', triangulo((-0.15, 0.6, -0.02), (-0.15, 3.6, -0.02), (1.4, 0.6, -0.02)), 'lona', 'tecido')
+    c.grupo('barco', ['barco_casco', 'barco_proa', 'barco_mastro', 'vela_frente', 'vela_verso'], 'teca', 'madeira',
+            [T(12.0, CHAO - 0.1, -14.5), R('y', 10)])
+    return c
+
+
 if __name__ == '__main__':
     destino = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'assets')
     japao().gravar(os.path.join(destino, 'japan.sgx'))
+    castelo().gravar(os.path.join(destino, 'castle.sgx'))
+    praia().gravar(os.path.join(destino, 'ambiente.sgx'))
