@@ -15,7 +15,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from sgx_escrita import (CHAO, DE_PE, Cena, R, S, T, caixa, ceu, chao, cilindro, disco, esfera,  # noqa: E402
-                         mesa, retangulo, triangulo)
+                         mesa, pedestal_menu, retangulo, triangulo)
 
 
 def materiais_comuns(c):
@@ -67,7 +67,7 @@ def japao():
 
     c.parte('Garden: the root')
     c.grupo('jardim', ['ceu', 'terreno', 'mesa', 'torii', 'pagoda', 'cerejeiras', 'lanternas', 'lago',
-                       'bambual', 'passadeira'], 'musgo', 'solo')
+                       'bambual', 'passadeira', 'menu_pedestal'], 'musgo', 'solo')
 
     ceu(c, 'montanhas', 'colinas', 'pintura')
 
@@ -77,6 +77,7 @@ def japao():
     c.grupo('terreno', ['musgo', 'cascalho'])
 
     mesa(c, 'mesa', 'madeira')
+    pedestal_menu(c, 'mesa', 'madeira')
 
     # Torii: two pillars, the lower beam (nuki), the strut and the double lintel on top.
     c.parte('Torii gate behind the board')
@@ -242,7 +243,7 @@ def castelo():
 
     c.parte('Courtyard: the root')
     c.grupo('patio', ['ceu', 'chao_patio', 'mesa', 'muralhas', 'torres', 'portaria', 'estandartes', 'tochas',
-                      'braseiros', 'poco', 'armazem'], 'lajes', 'pedra')
+                      'braseiros', 'poco', 'armazem', 'menu_pedestal'], 'lajes', 'pedra')
 
     ceu(c, 'ceu', 'ceu', 'pintura')
 
@@ -253,6 +254,7 @@ def castelo():
     c.grupo('chao_patio', ['lajes', 'relva_1', 'relva_2'])
 
     mesa(c, 'carvalho', 'madeira')
+    pedestal_menu(c, 'carvalho', 'madeira')
 
     # Curtain walls: the north one behind the board, the south one behind the free camera.
     c.parte('Curtain walls with their crenellations')
@@ -421,7 +423,7 @@ def praia():
 
     c.parte('Beach: the root')
     c.grupo('praia', ['ceu', 'costa', 'sol', 'mesa', 'palmeiras', 'guarda_sol', 'espreguicadeiras', 'rochas',
-                      'brinquedos', 'barco'], 'areia', 'solo')
+                      'brinquedos', 'barco', 'menu_pedestal'], 'areia', 'solo')
 
     ceu(c, 'horizonte', 'horizonte', 'pintura')
 
@@ -436,6 +438,7 @@ def praia():
     c.grupo('sol', ['sol_disco'], 'sol', 'sol')
 
     mesa(c, 'teca', 'madeira')
+    pedestal_menu(c, 'teca', 'madeira')
 
     # Palm: a trunk of four segments, each leaning a little more (every segment is the
     # child of the one below), crowned with drooping fronds and coconuts.

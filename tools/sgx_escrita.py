@@ -215,3 +215,12 @@ def mesa(c, tex, mat, tex_pes=None, mat_pes=None):
                            [T(x, CHAO + altura_pe / 2, z)]))
     c.simples('mesa_estrado', caixa(0.7, 1.0, 3.4), 'null', 'null', [T(-1.25, -0.5, 2.5)])
     return c.grupo('mesa', ['mesa_tampo', 'mesa_estrado'] + pes, tex, mat)
+
+
+def pedestal_menu(c, tex, mat):
+    """A slab under the menu plane (x -105..-95, z -5..5, y 0), so a window wider than high
+    shows the scenery's material beside the menu instead of the bare background. It stays
+    below the plane: nothing stands between the menu and its camera, 12 units above."""
+    c.parte('Slab under the start menu, far from the board')
+    c.simples('menu_laje', caixa(16.0, 0.4, 13.0), tex, mat, [T(-100.0, -0.23, 0.0)])
+    return c.grupo('menu_pedestal', ['menu_laje'], tex, mat)
