@@ -63,7 +63,10 @@ linha(Nome, Valor, Meta, Cond) :-
     (   number(Valor), \+ integer(Valor) -> format(string(V), "~2f", [Valor])
     ;   format(string(V), "~w", [Valor])
     ),
-    ( call(Cond) -> Ok = yes ; Ok = 'NO' ),
+    (   Meta == "-" -> Ok = '-'
+    ;   call(Cond) -> Ok = yes
+    ;   Ok = 'NO'
+    ),
     format("~w~t~48|~w~t~62|~w~t~76|~w~n", [Nome, V, Meta, Ok]).
 
 series(N, N1-N2, Jogos) :-
