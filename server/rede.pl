@@ -66,6 +66,8 @@ arrancar(Cliente, In, Out, true) :-
 atender_ligacao(In, Out) :-
     catch(( set_stream(In, encoding(octet)),
             set_stream(Out, encoding(octet)),
+            set_stream(In, record_position(false)),
+            set_stream(Out, record_position(false)),
             set_stream(Out, buffer(full)),
             cache_vazia(Cache),
             conversar(In, Out, [], Cache) ),
