@@ -31,7 +31,7 @@ def luzes_comuns(c, sol_dir, sol_cor, ceu_dir, ceu_cor):
     c.luz('candeeiro', (3, 1, 2.5, 1), (0.08, 0.08, 0.08), (0.9, 0.85, 0.78), (0.5, 0.5, 0.5),
           'Lamp over the board: the game keeps it just above the board')
     c.luz('sol', sol_dir + (0,), (0.12, 0.12, 0.12), sol_cor, (0.6, 0.6, 0.55), 'Sunlight, from far away')
-    c.luz('ceu', ceu_dir + (0,), (0.0, 0.0, 0.0), ceu_cor, (0.0, 0.0, 0.0), 'Light of the sky, on the shaded sides')
+    c.luz('ceu', ceu_dir + (0,), (0.0, 0.0, 0.0), ceu_cor, (0.0, 0.0, 0.0), 'Soft light from the side the players sit, on the shaded faces')
 
 
 # ---------------------------------------------------------------------------- Japao
@@ -41,7 +41,7 @@ def japao():
              ['A torii gate and a pagoda behind the board, cherry trees in blossom, stone lanterns,',
               'a pond with koi and stepping stones, a bamboo grove, under a sky with a snowy peak.'],
              'jardim', fundo=(0.42, 0.60, 0.86), ambiente=(0.32, 0.32, 0.36))
-    luzes_comuns(c, (-0.5, 0.8, 0.45), (0.95, 0.88, 0.78), (0.6, 0.5, -0.6), (0.22, 0.26, 0.36))
+    luzes_comuns(c, (-0.5, 0.8, 0.45), (0.95, 0.88, 0.78), (0.4, 0.5, 0.75), (0.24, 0.25, 0.28))
 
     c.textura('montanhas', 'jp_montanhas.bmp', 44, 16)
     c.textura('colinas', 'jp_colinas.bmp', 44, 16)
@@ -219,7 +219,7 @@ def castelo():
               'gatehouse with its gate and portcullis behind the board, heraldic banners, torches',
               'and braziers burning, a well, barrels and crates; hills and sky beyond the walls.'],
              'patio', fundo=(0.26, 0.42, 0.72), ambiente=(0.3, 0.3, 0.33))
-    luzes_comuns(c, (-0.6, 0.75, 0.35), (0.98, 0.86, 0.7), (0.5, 0.6, -0.6), (0.2, 0.24, 0.34))
+    luzes_comuns(c, (-0.6, 0.75, 0.35), (0.98, 0.86, 0.7), (0.45, 0.55, 0.7), (0.22, 0.23, 0.27))
     c.luz('tochas', (2.5, 1.8, -11.0, 1), (0.0, 0.0, 0.0), (2.6, 1.4, 0.5), (0.4, 0.2, 0.1),
           'Glow of the torches by the gate')
 
@@ -399,7 +399,7 @@ def praia():
              ['Sand and the sea to the north, with the sun low over the water and a sailing boat;',
               'palm trees, a parasol over two deck chairs, rocks, a towel and a beach ball.'],
              'praia', fundo=(0.22, 0.48, 0.86), ambiente=(0.36, 0.35, 0.34))
-    luzes_comuns(c, (-0.3, 0.85, -0.4), (1.0, 0.92, 0.8), (0.3, 0.5, 0.8), (0.26, 0.32, 0.42))
+    luzes_comuns(c, (-0.3, 0.85, -0.4), (1.0, 0.92, 0.8), (0.3, 0.5, 0.8), (0.26, 0.28, 0.32))
 
     c.textura('horizonte', 'pr_horizonte.bmp', 44, 16)
     c.textura('areia', 'pr_areia.bmp', 4, 4)
