@@ -1,0 +1,279 @@
+// Frame, pick and scenery-switch times of the client, in its real 550 x 550 window.
+//
+// Opens the window the way the program does (same display mode, panel, callbacks and
+// textures), from the runtime folder, and calls the frame routines directly so nothing but
+// the drawing is timed. There is no rules server: with no game started the turn step does
+// nothing. Each timed call ends with glFinish, so the clock sees the work done, not queued.
+//
+// Prints one row per figure, fields separated by tabs:
+//   figure, baseline, measured, ratio, goal, pass or FAIL
+// Absolute times drift with the machine's load, so the frames are judged against empty
+// frames (clear, panel, swap) measured in batches between them throughout the run.
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+
+#include "app/desenho.h"
+#include "app/escolha.h"
+#include "app/eventos.h"
+#include "app/frame.h"
+#include "app/globais.h"
+#include "app/graficos.h"
+#include "app/janela.h"
+#include "app/painel.h"
+#include "app/temas.h"
+#include "app/camaras.h"
+#include "game/animacao.h"
+#include "game/globais.h"
+
+namespace {
+
+using Relogio = std::chrono::steady_clock;
+
+double agoraMs() {
+    return std::chrono::duration<double, std::milli>(Relogio::now().time_since_epoch()).count();
+}
+
+double mediana(std::vector<double> v) {
+    if (v.empty()) return 0.0;
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
+}
+
+// Milliseconds of each call of `f`, each followed by glFinish.
+template <class F>
+std::vector<double> cronometra(int vezes, F f) {
+    std::vector<double> t;
+    t.reserve(vezes);
+    for (int i = 0; i < vezes; ++i) {
+        const double a = agoraMs();
+        f();
+        glFinish();
+        t.push_back(agoraMs() - a);
+    }
+    return t;
+}
+
+void quadroVazio() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    desenhaPainel();
+    glutSwapBuffers();
+    glFlush();
+}
+
+struct Opcoes {
+    int quadros = 40;   // timed frames per configuration
+    int vazios = 20;    // empty frames in each baseline batch
+    int picks = 40;
+    int mudancas = 3;   // switches to each scenery
+};
+
+Opcoes leOpcoes(int argc, char** argv) {
+    Opcoes o;
+    for (int i = 1; i < argc; ++i) {
+        int v = 0;
+        if (std::sscanf(argv[i], "--quadros=%d", &v) == 1 && v > 0) o.quadros = v;
+        else if (std::sscanf(argv[i], "--vazios=%d", &v) == 1 && v > 0) o.vazios = v;
+        else if (std::sscanf(argv[i], "--picks=%d", &v) == 1 && v > 0) o.picks = v;
+        else if (std::sscanf(argv[i], "--mudancas=%d", &v) == 1 && v > 0) o.mudancas = v;
+    }
+    return o;
+}
+
+// The table goes to the standard output the program started with; the loader's own
+// console lines go nowhere.
+std::FILE* tabela = stdout;
+
+void linha(const std::string& figura, const std::string& base, const std::string& medido,
+           const std::string& razao, const std::string& meta, bool passou) {
+    std::fprintf(tabela, "%s\t%s\t%s\t%s\t%s\t%s\n", figura.c_str(), base.c_str(),
+                 medido.c_str(), razao.c_str(), meta.c_str(), passou ? "pass" : "FAIL");
+    std::fflush(tabela);
+}
+
+std::string ms(double v) {
+    char b[32];
+    std::snprintf(b, sizeof b, "%.2f ms", v);
+    return b;
+}
+
+std::string vezes(double v) {
+    char b[32];
+    std::snprintf(b, sizeof b, "%.2fx", v);
+    return b;
+}
+
+const char* nomeAmbiente(int a) {
+    switch (a) {
+    case 1: return "Japao";
+    case 2: return "Castelo Medieval";
+    default: return "Praia";
+    }
+}
+
+const char* nomeMaterial(int m) {
+    static const char* nomes[] = {"Normal", "Madeira", "Pele", "Metal"};
+    return nomes[m];
+}
+
+// Opens the window as the program does and waits until it has been shown and sized.
+void abreJanela(int& argc, char** argv) {
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(550, 550);
+    glutInitWindowPosition(200, 200);
+    janelaPrincipal = glutCreateWindow(argv[0]);
+    glutDisplayFunc(displayCallback);
+    registaEventos();
+    iniciaPainel();
+    buildPieces();
+    copyBoard(casas, casasIniciais);
+    ambienteCarregado = ambiente;
+    initGraphics();
+    criaTexturaFonte();
+    // The first reshape sizes both the viewport and the panel.
+    const double limite = agoraMs() + 5000.0;
+    while (larguraJanela != 550 && agoraMs() < limite) glutMainLoopEvent();
+    if (larguraJanela != 550) {
+        std::fprintf(stderr, "quadros: the window was never sized\n");
+        std::exit(1);
+    }
+}
+
+// Window point, from the bottom left, where the current camera shows the board centre.
+bool centroDoTabuleiro(double& x, double& y) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    setCamera();
+    GLdouble mv[16], pr[16], z;
+    GLint vp[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, mv);
+    glGetDoublev(GL_PROJECTION_MATRIX, pr);
+    glGetIntegerv(GL_VIEWPORT, vp);
+    const double c = ladoTabuleiro / 2;
+    return gluProject(origemTabuleiro[0] + c, origemTabuleiro[1], origemTabuleiro[2] + c, mv, pr,
+                      vp, &x, &y, &z) == GL_TRUE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Opcoes o = leOpcoes(argc, argv);
+#ifdef CANTOS_RUNTIME_DIR
+    if (chdir(CANTOS_RUNTIME_DIR) != 0) {
+        std::perror("quadros: " CANTOS_RUNTIME_DIR);
+        return 1;
+    }
+#endif
+    const int fdTabela = dup(STDOUT_FILENO);
+    if (fdTabela < 0 || !(tabela = fdopen(fdTabela, "w")) || !std::freopen("/dev/null", "w", stdout)) {
+        std::perror("quadros: standard output");
+        return 1;
+    }
+    abreJanela(argc, argv);
+
+    std::vector<double> vazios;
+    auto lote = [&] {
+        const auto t = cronometra(o.vazios, quadroVazio);
+        vazios.insert(vazios.end(), t.begin(), t.end());
+    };
+    for (int i = 0; i < 10; ++i) quadroVazio();
+    lote();
+
+    // Frames: every scenery, material and the two cameras, one baseline batch before each.
+    struct Config {
+        int ambiente, material, camara;
+        double mediana;
+    };
+    std::vector<Config> configs;
+    std::vector<double> quadrosJapao1, quadrosJapao9;
+    for (int a = 1; a <= 3; ++a) {
+        ambiente = a;
+        mudaAmbiente();
+        for (int m = 0; m <= 3; ++m) {
+            for (int c : {1, 9}) {
+                materialPecas = m;
+                camara = c;
+                for (int i = 0; i < 3; ++i) displayCallback();
+                lote();
+                const auto t = cronometra(o.quadros, displayCallback);
+                configs.push_back({a, m, c, mediana(t)});
+            }
+        }
+    }
+    lote();
+    const double vazio = mediana(vazios);
+    linha("empty frame (clear, panel, swap), median", "-", ms(vazio), "-", "-", true);
+    double pior = 0.0;
+    for (const Config& k : configs) {
+        const double r = k.mediana / vazio;
+        pior = std::max(pior, k.mediana);
+        char figura[96];
+        std::snprintf(figura, sizeof figura, "frame: %s, %s, camera %d", nomeAmbiente(k.ambiente),
+                      nomeMaterial(k.material), k.camara);
+        linha(figura, ms(vazio), ms(k.mediana), vezes(r), "<= 4x, >= 60 fps",
+              r <= 4.0 && k.mediana <= 1000.0 / 60.0);
+    }
+
+    // Picks at the board centre against the render-mode frame of the same view.
+    ambiente = 1;
+    mudaAmbiente();
+    materialPecas = 0;
+    for (int c : {1, 9}) {
+        camara = c;
+        double x = 0, y = 0;
+        if (!centroDoTabuleiro(x, y)) {
+            std::fprintf(stderr, "quadros: the board centre is off screen for camera %d\n", c);
+            return 1;
+        }
+        for (int i = 0; i < 3; ++i) displayCallback();
+        std::vector<double> quadros, picks;
+        int acertos = 0;
+        // Interleaved, so both see the same load.
+        for (int r = 0; r < 4; ++r) {
+            const auto q = cronometra(o.quadros / 4 + 1, displayCallback);
+            quadros.insert(quadros.end(), q.begin(), q.end());
+            const auto p = cronometra(o.picks / 4 + 1, [&] { acertos = selectionPass(x, y); });
+            picks.insert(picks.end(), p.begin(), p.end());
+        }
+        if (acertos <= 0) {
+            std::fprintf(stderr, "quadros: the pick at the board centre hit nothing (%d)\n", acertos);
+            return 1;
+        }
+        const double q = mediana(quadros), p = mediana(picks);
+        linha("pick at the board centre, camera " + std::to_string(c),
+              ms(q) + " frame", ms(p), vezes(p / q), "<= 1x", p <= q);
+    }
+
+    // Scenery switches: clear the scene, read the file, define its textures.
+    std::vector<std::vector<double>> mudancas(4);
+    camara = 1;
+    for (int r = 0; r < o.mudancas; ++r) {
+        for (int a : {2, 3, 1}) {
+            ambiente = a;
+            const double t0 = agoraMs();
+            mudaAmbiente();
+            glFinish();
+            mudancas[a].push_back(agoraMs() - t0);
+            displayCallback();
+        }
+    }
+    for (int a = 1; a <= 3; ++a) {
+        const double m = mediana(mudancas[a]);
+        const double maximo = *std::max_element(mudancas[a].begin(), mudancas[a].end());
+        linha(std::string("scenery switch to ") + nomeAmbiente(a) + " (median; worst " +
+                  ms(maximo) + ")",
+              "-", ms(m), "-", "<= 300 ms", maximo <= 300.0);
+    }
+    return 0;
+}
