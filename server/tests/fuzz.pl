@@ -5,8 +5,9 @@
     Starts the server as a process of its own on a free port, throws bad
     input at it and checks that every request ended by "." gets exactly
     one reply, that an oversized request gets "erro" and a closed
-    connection, and that the server still answers afterwards.  Exits 0
-    when all held, 1 otherwise.
+    connection, and that the server still answers afterwards; and that a
+    second server on the same port refuses to start.  Exits 0 when all
+    held, 1 otherwise.
 */
 
 :- use_module(library(process)).
@@ -21,13 +22,13 @@ main :-
     directory_file_path(Dir, '../servidor.pl', Servidor),
     process_create(path(swipl), [Servidor, '--port=0'],
                    [stdout(pipe(Saida)), process(Pid)]),
-    call_cleanup(correr(Saida), parar(Pid)).
+    call_cleanup(correr(Servidor, Saida), parar(Pid)).
 
 parar(Pid) :-
     catch(process_kill(Pid), _, true),
     catch(process_wait(Pid, _), _, true).
 
-correr(Saida) :-
+correr(Servidor, Saida) :-
     read_line_to_string(Saida, Linha),
     (   string(Linha),
         split_string(Linha, ":", " ", Partes),
@@ -36,7 +37,8 @@ correr(Saida) :-
     ->  true
     ;   falhar("the server did not start: ~w", [Linha])
     ),
-    casos(Casos),
+    casos(Casos0),
+    Casos = [porta_ocupada-porta_ocupada(Servidor)|Casos0],
     forall(member(Nome-Caso, Casos),
            ( format("fuzz: ~w~n", [Nome]),
              (   catch(call(Caso, Porta), E, (print_message(error, E), fail))
@@ -59,6 +61,18 @@ casos([ lixo_um_por_um       - lixo,
         mega_aos_bocados     - mega_aos_bocados,
         ainda_vivo           - vivo
       ]).
+
+%   A second server on the same port says why it cannot start, on
+%   standard error, and exits with status 1.
+porta_ocupada(Servidor, Porta) :-
+    format(atom(Opcao), '--port=~d', [Porta]),
+    process_create(path(swipl), [Servidor, Opcao],
+                   [stdout(null), stderr(pipe(Erro)), process(Pid)]),
+    read_string(Erro, _, Texto),
+    close(Erro),
+    process_wait(Pid, Estado),
+    Estado == exit(1),
+    sub_string(Texto, _, _, _, "already in use").
 
 ligar(Porta, In, Out) :-
     tcp_connect('127.0.0.1':Porta, Par, []),
