@@ -266,10 +266,10 @@ atender(valida(Xi, Yi, Xf, Yf, Tab, Lado), C, C, resposta(Texto)) :-
     quadrado(De, Xi, Yi),
     quadrado(Para, Xf, Yf),
     (   jogada_legal(Tab, Lado, De, Para)
-    ->  mover(Tab, De, Para, Tab1)
-    ;   Tab1 = Tab
+    ->  mover_no_lugar(Tab, De, Para)   % the board was made for this request
+    ;   true
     ),
-    tabuleiro_codigos(Tab1, Texto).
+    tabuleiro_codigos(Tab, Texto).
 atender(termina(Lado, M, Tab), C, C, resposta(Texto)) :-
     terminacao(Lado, M, Tab, R),
     number_codes(R, Texto).

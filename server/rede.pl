@@ -130,7 +130,10 @@ fechar(In, Out) :-
 
 ler_pedido(In, Pendente0, Pedido, Pendente) :-
     tamanho_maximo(Max),
-    separar(Pendente0, Max, Pedido0, Resto),
+    (   Pendente0 == []
+    ->  Pedido0 = falta
+    ;   separar(Pendente0, Max, Pedido0, Resto)
+    ),
     (   Pedido0 \== falta
     ->  Pedido = Pedido0,
         Pendente = Resto

@@ -16,6 +16,7 @@
             jogadas/4,                % +Tab, +Lado, +Pecas, -Jogadas
             jogada_legal/4,           % +Tab, +Lado, +De, +Para
             mover/4,                  % +Tab, +De, +Para, -Tab1
+            mover_no_lugar/3,         % +Tab, +De, +Para
             terminacao/4,             % +Lado, +M, +Tab, -Resultado
             outro/2,                  % ?Lado, ?Outro
             quadrado/3,               % ?Q, ?X, ?Y
@@ -221,10 +222,16 @@ jogada_legal(Tab, Lado, De, Para) :-
 %   Tab1 is a copy of Tab with the piece on De moved to Para.
 
 mover(Tab, De, Para, Tab1) :-
-    arg(De, Tab, V),
     duplicate_term(Tab, Tab1),
-    nb_setarg(De, Tab1, 0'0),
-    nb_setarg(Para, Tab1, V).
+    mover_no_lugar(Tab1, De, Para).
+
+%!  mover_no_lugar(+Tab, +De, +Para) is det.
+%   Moves the piece in Tab itself, for a board no one else holds.
+
+mover_no_lugar(Tab, De, Para) :-
+    arg(De, Tab, V),
+    nb_setarg(De, Tab, 0'0),
+    nb_setarg(Para, Tab, V).
 
 %!  terminacao(+Lado, +M, +Tab, -R) is det.
 %   Judges Tab after a move of Lado that was its (M+1)-th: 2 Lado has won,
