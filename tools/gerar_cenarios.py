@@ -183,7 +183,12 @@ def japao():
     # Bamboo: stalks of several heights, a few leaning, with leaf tufts on top.
     c.parte('Bamboo grove')
     c.simples('bambu_cana', cilindro(0.11, 0.09, 1.0, 10, 1), 'null', 'null', [DE_PE])
-    c.simples('bambu_folhas', esfera(1.0, 10, 6), 'musgo', 'folhagem', [S(0.9, 0.45, 0.9)])
+    # Leaves: a few sprays down the top of the stalk, smaller towards the tip.
+    c.simples('bambu_folhas', esfera(1.0, 10, 6), 'musgo', 'folhagem')
+    tufos = []
+    for i, (x, y, z, r) in enumerate([(0.35, -1.2, 0.1, 0.7), (-0.3, -0.6, -0.2, 0.6), (0.15, -0.1, 0.25, 0.45),
+                                      (-0.05, 0.3, -0.05, 0.3)]):
+        tufos.append(c.grupo('bambu_tufo_%d' % (i + 1), ['bambu_folhas'], 'null', 'null', [T(x, y, z), S(r, 0.45 * r, r)]))
     canas = []
     posicoes = [(-5.5, -5.0, 7.0), (-4.8, -4.2, 8.2), (-6.2, -3.5, 6.4), (-5.1, -2.8, 7.6), (-6.8, -2.2, 8.4),
                 (-5.6, -1.4, 6.8), (-4.5, -0.7, 7.9), (-6.5, -0.1, 7.2), (-5.8, 1.0, 8.6), (-4.9, 1.9, 6.6),
@@ -193,7 +198,7 @@ def japao():
         canas.append(c.grupo('bambu_%d' % (i + 1), ['bambu_haste', 'bambu_topo'], 'null', 'null',
                              [T(x, CHAO, z), R('z', inclina), S(1, h, 1)]))
     c.grupo('bambu_haste', ['bambu_cana'])
-    c.grupo('bambu_topo', ['bambu_folhas'], 'null', 'null', [T(0, 1.0, 0), S(1, 1.0 / 7.0, 1)])
+    c.grupo('bambu_topo', tufos, 'null', 'null', [T(0, 1.0, 0), S(1, 1.0 / 7.0, 1)])
     c.grupo('bambual', canas, 'bambu', 'folhagem')
 
     # Stepping stones from the gravel court to the pond.
