@@ -1,10 +1,10 @@
 /*  The request language of the rules server.
 
-    A request arrives as the list of byte codes before its terminating ".".
-    It is parsed by the grammar below and nothing else: no term is ever read
-    from the network and no atom is made from its bytes, so a client cannot
-    run goals or fill the atom table.  Anything the grammar does not accept
-    gets the answer "erro".
+    A request arrives as a list of byte codes and ends at its first ".".
+    It is parsed by clause heads and the grammar below and nothing else: no
+    term is ever read from the network and no atom is made from its bytes,
+    so a client cannot run goals or fill the atom table.  Anything the
+    grammar does not accept gets the answer "erro".
 */
 
 :- module(protocolo,

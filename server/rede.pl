@@ -9,7 +9,7 @@
           [ escutar/2,                % ?Porta, -Socket
             servir/1,                 % +Socket
             atender_ligacao/2,        % +In, +Out
-            ler_pedido/4,             % +In, +Pendente0, -Resultado, -Pendente
+            ler_pedido/4,             % +In, +Pendente0, -Pedido, -Pendente
             tamanho_maximo/1          % -Bytes
           ]).
 
