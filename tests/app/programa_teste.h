@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -40,6 +41,11 @@ public:
         if (pid == 0) {
             if (chdir(pasta.c_str()) != 0) _exit(126);
             if (!std::freopen("saida.txt", "w", stdout)) _exit(126);
+            // stdbuf preloads its own library ahead of a sanitizer's runtime.
+            const char* asan = std::getenv("ASAN_OPTIONS");
+            const std::string opcoes =
+                std::string(asan ? asan : "") + (asan ? ":" : "") + "verify_asan_link_order=0";
+            setenv("ASAN_OPTIONS", opcoes.c_str(), 1);
             const char* p = caminhoPrograma().c_str();
             execlp("stdbuf", "stdbuf", "-oL", p, static_cast<char*>(nullptr));
             execl(p, p, static_cast<char*>(nullptr));

@@ -7,6 +7,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+#include <vector>
+
 namespace cantos_teste {
 
 namespace {
@@ -60,34 +65,50 @@ std::string Intermediario::pedidos() {
     return enviado;
 }
 
+// Every connection gets its own pair: other programs on this machine may knock on the
+// same port, and must not cut the game's link.
 void Intermediario::corre() {
-    int cliente = -1, servidor = -1;
+    std::vector<std::pair<int, int>> pares;  // program side, server side
     while (!fim) {
-        pollfd fds[3] = {{escuta, POLLIN, 0}, {cliente, POLLIN, 0}, {servidor, POLLIN, 0}};
-        if (poll(fds, 3, 100) <= 0) continue;
-        if (fds[0].revents & POLLIN) {
-            // The program reconnects after a failure: only its newest connection counts.
-            fecha(cliente);
-            fecha(servidor);
-            cliente = accept(escuta, nullptr, nullptr);
-            servidor = socket(AF_INET, SOCK_STREAM, 0);
-            sockaddr_in a = local(portaServidor);
-            if (connect(servidor, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) {
+        std::vector<pollfd> fds{{escuta, POLLIN, 0}};
+        for (const auto& p : pares) {
+            fds.push_back({p.first, POLLIN, 0});
+            fds.push_back({p.second, POLLIN, 0});
+        }
+        if (poll(fds.data(), fds.size(), 100) <= 0) continue;
+        for (std::size_t i = 0; i < pares.size(); ++i) {
+            const short deCliente = fds[1 + 2 * i].revents, deServidor = fds[2 + 2 * i].revents;
+            auto& [cliente, servidor] = pares[i];
+            const bool falhou =
+                ((deCliente & (POLLIN | POLLHUP | POLLERR)) &&
+                 !passa(cliente, servidor, &enviado, mutex)) ||
+                ((deServidor & (POLLIN | POLLHUP | POLLERR)) &&
+                 !passa(servidor, cliente, nullptr, mutex));
+            if (falhou) {
                 fecha(cliente);
                 fecha(servidor);
             }
-            continue;
         }
-        const bool daCliente = fds[1].revents & (POLLIN | POLLHUP | POLLERR);
-        const bool doServidor = fds[2].revents & (POLLIN | POLLHUP | POLLERR);
-        if ((daCliente && !passa(cliente, servidor, &enviado, mutex)) ||
-            (doServidor && !passa(servidor, cliente, nullptr, mutex))) {
-            fecha(cliente);
-            fecha(servidor);
+        pares.erase(std::remove_if(pares.begin(), pares.end(),
+                                   [](const auto& p) { return p.first < 0; }),
+                    pares.end());
+        if (fds[0].revents & POLLIN) {
+            int cliente = accept(escuta, nullptr, nullptr);
+            int servidor = socket(AF_INET, SOCK_STREAM, 0);
+            sockaddr_in a = local(portaServidor);
+            if (cliente >= 0 && connect(servidor, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0) {
+                pares.emplace_back(cliente, servidor);
+            } else {
+                std::perror("relay: no rules server");
+                fecha(cliente);
+                fecha(servidor);
+            }
         }
     }
-    fecha(cliente);
-    fecha(servidor);
+    for (auto& [cliente, servidor] : pares) {
+        fecha(cliente);
+        fecha(servidor);
+    }
 }
 
 }  // namespace cantos_teste

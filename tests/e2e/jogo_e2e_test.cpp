@@ -11,6 +11,9 @@
 #include "e2e/intermediario.h"
 #include "support/servidor_regras.h"
 
+// After the test framework: Xlib's macros would clash with its names.
+#include <X11/Xlib.h>
+
 namespace {
 
 constexpr int portaJogo = 60070;
@@ -107,6 +110,17 @@ const Ponto botaoUndo{338, 441}, botaoFilme{338, 476}, cantoDoPainel{4, 546};
 // Program, rules server and the relay between them, in a folder of sceneries.
 class Jogo : public ::testing::Test {
 protected:
+    // Xvfb starts afresh when its last client leaves, and a program opening the display
+    // during that reset fails; holding a connection keeps one game's end from the next start.
+    static void SetUpTestSuite() {
+        if (std::getenv("DISPLAY") != nullptr) ecra = XOpenDisplay(nullptr);
+    }
+    static void TearDownTestSuite() {
+        if (ecra != nullptr) XCloseDisplay(ecra);
+        ecra = nullptr;
+    }
+    static Display* ecra;
+
     void SetUp() override {
         if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
         if (!cantos_teste::servidorDisponivel()) GTEST_SKIP() << "needs swipl";
@@ -160,6 +174,8 @@ protected:
     std::string pasta, janela;
 };
 
+Display* Jogo::ecra = nullptr;
+
 TEST_F(Jogo, TwoPlayersMoveWithTheMouseAndIllegalMovesAreRefused) {
     escolhe(itemMenu(4.8, 2.25), 501);
 
@@ -192,7 +208,8 @@ TEST_F(Jogo, AgainstTheComputerWithUndoAndTheFilm) {
 
     escolhe(cabeca(camaraLivre(), 4, 7), 17);
     escolhe(casaVazia(camaraJogador(), 3, 7), 137);
-    ASSERT_TRUE(cantos->esperaSaida("Jogada Valida\n")) << cantos->saida();
+    ASSERT_TRUE(cantos->esperaSaida("Jogada Valida\n"))
+        << cantos->saida() << "\nsent:\n" << relay->pedidos();
     // The computer answers on a later frame.
     for (int i = 0; i < 100 && relay->pedidos().find("obtemJogadaPC1(2,") == std::string::npos;
          ++i)
