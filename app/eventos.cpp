@@ -14,24 +14,42 @@
 namespace {
 
 RotaRato rota;
+FilaRato fila;
+float pressaoX = 0.0f, pressaoY = 0.0f;
+
+void aplica(const EventoRato& e) {
+    if (!e.botao) {
+        ImGui_ImplGLUT_MotionFunc(e.x, e.y);
+        return;
+    }
+    ImGui_ImplGLUT_MouseFunc(e.qual, e.estado, e.x, e.y);
+    if (e.qual == GLUT_LEFT_BUTTON && e.estado == GLUT_DOWN) {
+        pressaoX = float(e.x);
+        pressaoY = float(e.y);
+    }
+}
+
+void paraPainel(const EventoRato& e) {
+    if (fila.aplicarJa(e)) aplica(e);
+}
 
 void eventoRato(int botao, int estado, int x, int y) {
-    const Encaminhamento e = rota.evento(botao, estado, painelCobre(x, y));
-    if (e.reter)
-        ImGui_ImplGLUT_MotionFunc(x, y);
+    const Destino destino = rota.evento(botao, estado, painelCobre(x, y));
+    if (botao >= 0 && botao < 3)
+        paraPainel({true, botao, estado, x, y});
     else
-        ImGui_ImplGLUT_MouseFunc(botao, estado, x, y);
-    if (e.destino == Destino::Cena) mouseCallback(botao, estado, x, y);
+        ImGui_ImplGLUT_MouseFunc(botao, estado, x, y);  // the wheel: the panel has no use for it
+    if (destino == Destino::Cena) mouseCallback(botao, estado, x, y);
     glutPostRedisplay();
 }
 
 void eventoMovimento(int x, int y) {
-    ImGui_ImplGLUT_MotionFunc(x, y);
+    paraPainel({false, 0, 0, x, y});
     glutPostRedisplay();
 }
 
 void eventoMovimentoPassivo(int x, int y) {
-    ImGui_ImplGLUT_MotionFunc(x, y);
+    paraPainel({false, 0, 0, x, y});
     passiveMotionCallback(x, y);
 }
 
@@ -60,9 +78,10 @@ void registaEventos() {
 }
 
 void libertaRetidos() {
-    const unsigned mascara = rota.novoFrame();
-    const ImVec2 pos = ImGui::GetIO().MousePos;
-    for (int b = 0; b < 3; ++b) {
-        if (mascara & (1u << b)) ImGui_ImplGLUT_MouseFunc(b, GLUT_UP, int(pos.x), int(pos.y));
-    }
+    for (const EventoRato& e : fila.novoFrame()) aplica(e);
+}
+
+void posicaoUltimaPressao(float& x, float& y) {
+    x = pressaoX;
+    y = pressaoY;
 }

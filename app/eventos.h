@@ -4,5 +4,9 @@
 // Registers the dispatcher's routines with GLUT for the current window.
 void registaEventos();
 
-// After the panel's frame has begun: hands it the quick-click releases held back.
+// Once the panel's controls of a frame are done: hands it the mouse events it may now have.
 void libertaRetidos();
+
+// Where the panel last saw the left button go down, in window pixels: it measures a drag
+// that began between two of its frames from there.
+void posicaoUltimaPressao(float& x, float& y);

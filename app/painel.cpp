@@ -90,6 +90,18 @@ void desenhaMeridianos(ImDrawList* d, ImVec2 centro, float raio) {
     }
 }
 
+// Where this frame's movement of a held control starts: the press itself on the frame it
+// was taken, since the cursor may have jumped there and moved on since the last frame.
+ImVec2 inicioDoMovimento() {
+    const ImGuiIO& io = ImGui::GetIO();
+    if (ImGui::IsItemActivated()) {
+        float x = 0.0f, y = 0.0f;
+        posicaoUltimaPressao(x, y);
+        return ImVec2(x, y);
+    }
+    return ImVec2(io.MousePos.x - io.MouseDelta.x, io.MousePos.y - io.MouseDelta.y);
+}
+
 void rotuloCentrado(const char* texto, float x, float largura) {
     const float w = ImGui::CalcTextSize(texto).x;
     ImGui::SetCursorPosX(x + (largura - w) / 2);
@@ -104,9 +116,9 @@ void controloBola(float x) {
     const float raio = diametroBola / 2;
     const ImVec2 centro(canto.x + raio, canto.y + raio);
     if (ImGui::IsItemActivated()) bola.pressiona();
-    if (ImGui::IsItemActive() && (io.MouseDelta.x != 0.0f || io.MouseDelta.y != 0.0f)) {
-        bola.arrasta(rotacao, io.MousePos.x - io.MouseDelta.x - centro.x,
-                     io.MousePos.y - io.MouseDelta.y - centro.y, io.MousePos.x - centro.x,
+    if (ImGui::IsItemActive()) {
+        const ImVec2 de = inicioDoMovimento();
+        bola.arrasta(rotacao, de.x - centro.x, de.y - centro.y, io.MousePos.x - centro.x,
                      io.MousePos.y - centro.y, raio);
     }
     if (ImGui::IsItemDeactivated()) bola.larga();
@@ -146,8 +158,11 @@ void controloArrasto(const char* rotulo, float* valor, float velocidade, bool ho
     ImGui::PushID(rotulo);
     ImGui::InvisibleButton("##arrasto", ImVec2(larguraArrasto, altura));
     ImGui::PopID();
-    if (ImGui::IsItemActive())
-        *valor = arrastaValor(*valor, io.MouseDelta.x, io.MouseDelta.y, horizontal, velocidade);
+    if (ImGui::IsItemActive()) {
+        const ImVec2 de = inicioDoMovimento();
+        *valor = arrastaValor(*valor, io.MousePos.x - de.x, io.MousePos.y - de.y, horizontal,
+                              velocidade);
+    }
 
     ImDrawList* d = ImGui::GetWindowDrawList();
     const bool activo = ImGui::IsItemActive(), quente = ImGui::IsItemHovered();
@@ -299,10 +314,11 @@ bool painelCobre(int x, int y) {
 void desenhaPainel() {
     ImGui_ImplOpenGL2_NewFrame();
     ImGui_ImplGLUT_NewFrame();
-    libertaRetidos();
     popups.clear();
     constroiPainel();
     ImGui::Render();
+    // Only now, with this frame's controls done: they read the buttons as the frame began.
+    libertaRetidos();
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
     ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());

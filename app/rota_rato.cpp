@@ -9,26 +9,31 @@ bool dentroDe(const ZonaPainel& z, int x, int y) {
     return x >= z.x0 && x < z.x1 && y >= z.y0 && y < z.y1;
 }
 
-Encaminhamento RotaRato::evento(int botao, int estado, bool noPainel) {
+Destino RotaRato::evento(int botao, int estado, bool noPainel) {
     const Destino aqui = noPainel ? Destino::Painel : Destino::Cena;
-    if (botao < 0 || botao >= numBotoes) return {aqui, false};
-    if (estado == 0) {
-        destino[botao] = aqui;
-        premidoNesteFrame[botao] = true;
-        retido[botao] = false;  // a new press outdates a release still held
-        return {aqui, false};
-    }
-    const bool reter = premidoNesteFrame[botao];
-    if (reter) retido[botao] = true;
-    return {destino[botao], reter};
+    if (botao < 0 || botao >= numBotoes) return aqui;
+    if (estado == 0) destino[botao] = aqui;
+    return destino[botao];
 }
 
-unsigned RotaRato::novoFrame() {
-    unsigned mascara = 0;
-    for (int b = 0; b < numBotoes; ++b) {
-        if (retido[b]) mascara |= 1u << b;
-        retido[b] = false;
-        premidoNesteFrame[b] = false;
+bool FilaRato::aplicarJa(const EventoRato& e) {
+    const bool largar = e.botao && e.estado != 0;
+    if (fila.empty() && !largar) return true;
+    fila.push_back(e);
+    return false;
+}
+
+std::vector<EventoRato> FilaRato::novoFrame() {
+    std::vector<EventoRato> agora;
+    bool mudou[3] = {false, false, false};
+    while (!fila.empty()) {
+        const EventoRato& e = fila.front();
+        if (e.botao) {
+            if (mudou[e.qual]) break;
+            mudou[e.qual] = true;
+        }
+        agora.push_back(e);
+        fila.pop_front();
     }
-    return mascara;
+    return agora;
 }

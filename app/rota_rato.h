@@ -1,30 +1,42 @@
-// Which side of the window a mouse button event belongs to, and the quick clicks the panel
-// would otherwise lose.
+// Which side of the window a mouse button event belongs to, and the order in which the
+// panel is told about the mouse.
 #pragma once
+#include <deque>
+#include <vector>
 
 enum class Destino { Painel, Cena };
-
-struct Encaminhamento {
-    Destino destino;
-    bool reter;  // a release to hand to the panel only after its next frame begins
-};
 
 class RotaRato {
 public:
     // A press goes where it lands; its release follows it there, wherever the cursor is then.
-    // A release whose press came after the panel's last frame began is held back: the panel
-    // samples the buttons once per frame and would miss the click.
     // `noPainel` says whether the event's position is the panel's.
-    Encaminhamento evento(int botao, int estado, bool noPainel);
-    // Called right after the panel's frame begins; gives the held releases as a bit mask
-    // (bit b for button b) and starts counting presses afresh.
-    unsigned novoFrame();
+    Destino evento(int botao, int estado, bool noPainel);
 
 private:
     static constexpr int numBotoes = 3;
     Destino destino[numBotoes] = {Destino::Cena, Destino::Cena, Destino::Cena};
-    bool premidoNesteFrame[numBotoes] = {};
-    bool retido[numBotoes] = {};
+};
+
+struct EventoRato {
+    bool botao;  // a button event; otherwise a movement
+    int qual;    // the button, 0 to 2
+    int estado;  // 0 down, 1 up
+    int x, y;
+};
+
+// The mouse as the panel sees it. The panel samples the buttons once per frame, so a button
+// may change at most once between two of its frames: a release waits for the frame after
+// its press, and whatever comes after a waiting event waits behind it, in order. Otherwise
+// a quick click would be lost, and a drag would take the movement of the next one.
+class FilaRato {
+public:
+    // True when the event may reach the panel now; otherwise it is kept for later frames.
+    bool aplicarJa(const EventoRato& e);
+    // Right after the panel's frame begins: the kept events it may now have, in order.
+    std::vector<EventoRato> novoFrame();
+
+private:
+    std::deque<EventoRato> fila;
 };
 
 // True for a window row (counted from the top) inside the panel strip.

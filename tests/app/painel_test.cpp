@@ -99,14 +99,11 @@ TEST(Listas, ShowTheFirstItemUntilTheVariableHoldsAnItemsId) {
 
 TEST(RotaRato, PressGoesWhereItLandsAndItsReleaseFollowsIt) {
     RotaRato rota;
-    EXPECT_EQ(rota.evento(0, 0, false).destino, Destino::Cena);
-    rota.novoFrame();
-    EXPECT_EQ(rota.evento(0, 1, true).destino, Destino::Cena) << "released over the panel";
-
-    EXPECT_EQ(rota.evento(0, 0, true).destino, Destino::Painel);
-    rota.novoFrame();
-    EXPECT_EQ(rota.evento(0, 1, false).destino, Destino::Painel);
-    EXPECT_EQ(rota.evento(2, 0, false).destino, Destino::Cena);
+    EXPECT_EQ(rota.evento(0, 0, false), Destino::Cena);
+    EXPECT_EQ(rota.evento(0, 1, true), Destino::Cena) << "released over the panel";
+    EXPECT_EQ(rota.evento(0, 0, true), Destino::Painel);
+    EXPECT_EQ(rota.evento(0, 1, false), Destino::Painel);
+    EXPECT_EQ(rota.evento(2, 0, false), Destino::Cena);
 }
 
 TEST(RotaRato, ThePanelStripStartsAtItsTopRow) {
@@ -118,21 +115,52 @@ TEST(RotaRato, ThePanelStripStartsAtItsTopRow) {
     EXPECT_FALSE(dentroDe(popup, 450, 299));
 }
 
-TEST(RotaRato, QuickClickReleaseWaitsForTheNextPanelFrame) {
-    RotaRato rota;
-    EXPECT_FALSE(rota.evento(0, 0, true).reter);
-    EXPECT_TRUE(rota.evento(0, 1, true).reter);
-    EXPECT_EQ(rota.novoFrame(), 1u);
-    EXPECT_EQ(rota.novoFrame(), 0u) << "handed over once";
+EventoRato prime(int botao, int x, int y) { return {true, botao, 0, x, y}; }
+EventoRato solta(int botao, int x, int y) { return {true, botao, 1, x, y}; }
+EventoRato move(int x, int y) { return {false, 0, 0, x, y}; }
 
-    rota.evento(2, 0, true);
-    rota.novoFrame();
-    EXPECT_FALSE(rota.evento(2, 1, true).reter) << "the panel saw the press already";
+TEST(FilaRato, AQuickClickReachesThePanelAcrossTwoFrames) {
+    FilaRato fila;
+    EXPECT_TRUE(fila.aplicarJa(prime(0, 10, 500)));
+    EXPECT_FALSE(fila.aplicarJa(solta(0, 10, 500)));
+    const auto depois = fila.novoFrame();
+    ASSERT_EQ(depois.size(), 1u);
+    EXPECT_EQ(depois[0].estado, 1);
+    EXPECT_TRUE(fila.novoFrame().empty());
+    EXPECT_TRUE(fila.aplicarJa(move(20, 500))) << "nothing waits: movement goes at once";
+}
 
-    rota.evento(1, 0, true);
-    rota.evento(1, 1, true);
-    rota.evento(1, 0, true);  // pressed again before any frame: still down
-    EXPECT_EQ(rota.novoFrame(), 0u);
+TEST(FilaRato, ADragEndingRightBeforeTheNextOneKeepsEachToItsOwnFrames) {
+    FilaRato fila;
+    fila.aplicarJa(prime(0, 124, 468));
+    fila.novoFrame();
+    EXPECT_TRUE(fila.aplicarJa(move(124, 430)));
+    EXPECT_FALSE(fila.aplicarJa(solta(0, 124, 430)));
+    // The next drag must not move the first control before its release is seen.
+    EXPECT_FALSE(fila.aplicarJa(move(186, 468)));
+    EXPECT_FALSE(fila.aplicarJa(prime(0, 186, 468)));
+    EXPECT_FALSE(fila.aplicarJa(move(200, 468)));
+    EXPECT_FALSE(fila.aplicarJa(solta(0, 200, 468)));
+
+    auto f1 = fila.novoFrame();
+    ASSERT_EQ(f1.size(), 2u) << "the release and the movement after it";
+    EXPECT_EQ(f1[0].estado, 1);
+    EXPECT_EQ(f1[1].x, 186);
+    auto f2 = fila.novoFrame();
+    ASSERT_EQ(f2.size(), 2u) << "the second press and its movement";
+    EXPECT_EQ(f2[0].estado, 0);
+    EXPECT_EQ(f2[1].x, 200);
+    auto f3 = fila.novoFrame();
+    ASSERT_EQ(f3.size(), 1u);
+    EXPECT_EQ(f3[0].estado, 1);
+}
+
+TEST(FilaRato, DifferentButtonsMayChangeInTheSameFrame) {
+    FilaRato fila;
+    fila.aplicarJa(prime(0, 1, 1));
+    fila.aplicarJa(solta(0, 1, 1));
+    fila.aplicarJa(prime(2, 1, 1));
+    EXPECT_EQ(fila.novoFrame().size(), 2u);
 }
 
 TEST(AreaVista, IsTheWindowAboveThePanelStrip) {
