@@ -20,6 +20,23 @@ void naEsfera(float x, float y, float raio, float p[3]) {
     }
 }
 
+// Gram-Schmidt on the three axes: a ball left spinning multiplies thousands of turns
+// together, and rounding would otherwise shear and scale the view.
+void ortonormaliza(float m[16]) {
+    float* eixos[3] = {m, m + 4, m + 8};
+    for (int i = 0; i < 3; ++i) {
+        float* a = eixos[i];
+        for (int j = 0; j < i; ++j) {
+            const float* b = eixos[j];
+            const float d = a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+            for (int k = 0; k < 3; ++k) a[k] -= d * b[k];
+        }
+        const float n = std::sqrt(a[0] * a[0] + a[1] * a[1] + a[2] * a[2]);
+        if (n > 0.0f)
+            for (int k = 0; k < 3; ++k) a[k] /= n;
+    }
+}
+
 }  // namespace
 
 void rodaMatriz(float m[16], const float eixo[3], float angulo) {
@@ -40,6 +57,7 @@ void rodaMatriz(float m[16], const float eixo[3], float angulo) {
         resultado[col * 4 + 3] = m[col * 4 + 3];
     }
     for (int i = 0; i < 16; ++i) m[i] = resultado[i];
+    ortonormaliza(m);
 }
 
 bool rotacaoArrasto(float x0, float y0, float x1, float y1, float raio, float eixo[3],

@@ -41,7 +41,12 @@ TEST(BolaRotacao, TurnsKeepTheMatrixARotation) {
     float m[16];
     identidade(m);
     BolaRotacao bola;
-    for (int i = 0; i < 50; ++i) bola.arrasta(m, float(i), 3.0f, float(i + 4), -2.0f, 40);
+    for (int i = 0; i < 50; ++i) bola.arrasta(m, float(i % 9), 3.0f, float(i % 9 + 4), -2.0f, 40);
+    bola.larga();
+    for (int i = 0; i < 200000; ++i) bola.passo(m);  // an hour's spin
+    float d = 0;  // the axes stay perpendicular too
+    for (int k = 0; k < 3; ++k) d += m[k] * m[4 + k];
+    EXPECT_NEAR(d, 0.0f, 1e-4);
     for (int c = 0; c < 3; ++c) {
         const float n = std::sqrt(m[4 * c] * m[4 * c] + m[4 * c + 1] * m[4 * c + 1] +
                                   m[4 * c + 2] * m[4 * c + 2]);
