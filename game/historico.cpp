@@ -21,7 +21,9 @@ std::array<int, 4> findMove(const char a[512], const char b[512]) {
     int i = primeiroColchete(a);
     int j = primeiroColchete(b);
     int x = 0, y = 0;
-    for (; i < tamanho && j < tamanho; ++i, ++j) {
+    // A text ends at its terminator: bytes after it are left over from older replies and
+    // would count as squares past the end of the board.
+    for (; i < tamanho && j < tamanho && a[i] != '\0' && b[j] != '\0'; ++i, ++j) {
         char ch = a[i];
         if (!ehCasa(ch)) continue;
         if (b[j] != ch) {

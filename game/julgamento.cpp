@@ -73,8 +73,10 @@ bool judgeMovePlayerVsComputer(const char tabuleiro[512], const char ans[512], i
 }
 
 void takeBoardFromReply(const char ans[512], char tabuleiro[512]) {
+    // Counted in board characters, not reply positions: a reply with more line breaks in
+    // front than the usual CR LF would otherwise lose its closing bracket.
     int k = 0;
-    for (int i = 0; i < comprimentoTabuleiro + 2 && ans[i] != '\0'; ++i)
+    for (int i = 0; i < tamanho && k < comprimentoTabuleiro && ans[i] != '\0'; ++i)
         if (std::strchr("[,]120", ans[i])) tabuleiro[k++] = ans[i];
     // The old board may have been longer (line breaks left by a game against the
     // computer); its tail must not hang on after the new one.

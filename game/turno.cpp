@@ -217,7 +217,7 @@ void vezDoJogadorContraPC() {
 bool leJogadaPC(const char resposta[tamanhoTexto], std::array<int, 4>& numeros) {
     numeros = findMove(tabuleiroPC, resposta);
     for (int n : numeros) {
-        if (n < 0) {
+        if (n < 0 || n > 7) {
             if (!avisoJogadaPC) diz("Jogada do computador invalida!\n");
             avisoJogadaPC = true;
             return false;

@@ -36,6 +36,14 @@ TEST(FindMove, LineBreaksAloneOrEqualBoardsGiveNoSquare) {
     EXPECT_EQ(findMove(semQuebra.b, semQuebra.b), (Jogada{-1, -1, -1, -1}));
 }
 
+TEST(FindMove, StopsAtTheTerminatorOfEitherText) {
+    // Digits left behind the terminator by an older reply are no squares of this board.
+    Texto antes(tabuleiroInicialTexto);
+    Texto depois(comJogada(tabuleiroInicialTexto, 7, 4, 6, 3));
+    std::memcpy(depois.b + tabuleiroInicialTexto.size() + 1, "2222", 4);
+    EXPECT_EQ(findMove(antes.b, depois.b), (Jogada{7, 4, 6, 3}));
+}
+
 TEST(StripLineFeeds, DropsLineFeedsKeepsCarriageReturns) {
     Texto resposta("\r\n" + tabuleiroInicialTexto);
     char limpo[512];

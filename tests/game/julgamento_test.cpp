@@ -77,6 +77,13 @@ TEST(TakeBoardFromReply, KeepsOnlyTheBoardAndEndsItThere) {
     EXPECT_EQ(std::string(tab), depoisDaJogada);
 }
 
+TEST(TakeBoardFromReply, ManyLineBreaksInFrontStillGiveTheWholeBoard) {
+    Texto resposta("\r\n\r\n\r\n\n" + tabuleiroInicialTexto);
+    char tabuleiro[512] = {};
+    takeBoardFromReply(resposta.b, tabuleiro);
+    EXPECT_EQ(std::string(tabuleiro), tabuleiroInicialTexto);
+}
+
 TEST(ReadOutcome, NumberAfterLineBreaksOrZero) {
     EXPECT_EQ(readOutcome("\r\n1"), 1);
     EXPECT_EQ(readOutcome("2"), 2);
