@@ -159,14 +159,22 @@ bool formataPedidoPC() {
     return n >= 0 && n < static_cast<int>(sizeof msg);
 }
 
-void vezDoisJogadores() {
+// Sends the player's chosen move once all four coordinates are set. False when nothing
+// was sent or the exchange failed; a failed exchange drops the selection.
+bool pedeValidacao(char ans[tamanhoTexto]) {
     bool cabe = formataValidaJogada();
-    if (!selecaoCompleta()) return;
-    char ans[tamanhoTexto];
+    if (!selecaoCompleta()) return false;
     if (!cabe || !pedeTabuleiro(msg, ans)) {
         semLigacao();
-        return largaSelecao();
+        largaSelecao();
+        return false;
     }
+    return true;
+}
+
+void vezDoisJogadores() {
+    char ans[tamanhoTexto];
+    if (!pedeValidacao(ans)) return;
     if (!judgeMoveTwoPlayers(tabuleiro, ans)) {
         diz("Jogada Invalida!\n");
         return largaSelecao();
@@ -187,13 +195,8 @@ void vezDoisJogadores() {
 }
 
 void vezDoJogadorContraPC() {
-    bool cabe = formataValidaJogada();
-    if (!selecaoCompleta()) return;
     char ans[tamanhoTexto];
-    if (!cabe || !pedeTabuleiro(msg, ans)) {
-        semLigacao();
-        return largaSelecao();
-    }
+    if (!pedeValidacao(ans)) return;
     if (judgeMovePlayerVsComputer(tabuleiro, ans, passagensPC)) {
         Antes antes = guarda();
         registaJogada(tabuleiro);
