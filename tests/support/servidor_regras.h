@@ -27,6 +27,8 @@ public:
 
     int porta() const { return porta_; }
     bool aCorrer() const { return pid_ > 0; }
+    // For signals a test sends of its own (SIGSTOP, SIGCONT).
+    pid_t pid() const { return pid_; }
 
 private:
     bool aceita() const;
