@@ -14,7 +14,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from sgx_escrita import (CHAO, DE_PE, Cena, R, S, T, caixa, ceu, chao, cilindro, disco, esfera,  # noqa: E402
+from sgx_escrita import (CHAO, DE_PE, MAX, MIN, Cena, R, S, T, caixa, ceu, chao, cilindro, disco, esfera,  # noqa: E402
                          mesa, pedestal_menu, retangulo, triangulo)
 
 
@@ -26,12 +26,16 @@ def materiais_comuns(c):
     c.material('pedra', (0.85, 0.85, 0.85), especular=(0.08, 0.08, 0.08), brilho=8)
 
 
-def luzes_comuns(c, sol_dir, sol_cor, ceu_dir, ceu_cor):
+def luzes_comuns(c, sol_dir, sol_cor, ceu_dir=None, ceu_cor=None):
     # Light 0 is placed by the game itself just above the board, whatever is written here.
     c.luz('candeeiro', (3, 1, 2.5, 1), (0.08, 0.08, 0.08), (0.9, 0.85, 0.78), (0.5, 0.5, 0.5),
           'Lamp over the board: the game keeps it just above the board')
     c.luz('sol', sol_dir + (0,), (0.12, 0.12, 0.12), sol_cor, (0.6, 0.6, 0.55), 'Sunlight, from far away')
-    c.luz('ceu', ceu_dir + (0,), (0.0, 0.0, 0.0), ceu_cor, (0.0, 0.0, 0.0), 'Soft light from the side the players sit, on the shaded faces')
+    # Without it (ceu_dir None) the scenery keeps a light free for its own, within the three
+    # that keep the frame quick.
+    if ceu_dir is not None:
+        c.luz('ceu', ceu_dir + (0,), (0.0, 0.0, 0.0), ceu_cor, (0.0, 0.0, 0.0),
+              'Soft light from the side the players sit, on the shaded faces')
 
 
 # ---------------------------------------------------------------------------- Japao
@@ -66,15 +70,22 @@ def japao():
     c.material('koi', (1.0, 0.75, 0.55), especular=(0.6, 0.6, 0.6), brilho=80)
 
     c.parte('Garden: the root')
-    c.grupo('jardim', ['ceu', 'terreno', 'mesa', 'torii', 'pagoda', 'cerejeiras', 'lanternas', 'lago',
-                       'bambual', 'passadeira', 'menu_pedestal'], 'musgo', 'solo')
+    c.grupo('jardim', ['mesa', 'torii', 'pagoda', 'cerejeiras', 'lanternas', 'lago',
+                       'bambual', 'passadeira', 'terreno', 'ceu', 'menu_pedestal'], 'musgo', 'solo')
 
     ceu(c, 'montanhas', 'colinas', 'pintura')
 
     c.parte('Ground: moss, and a court of raked gravel around the table')
-    chao(c, 'musgo', 'musgo', 'solo')
     chao(c, 'cascalho', 'cascalho', 'solo', -8, -5, 13, 9, CHAO + 0.01)
-    c.grupo('terreno', ['musgo', 'cascalho'])
+    # The moss frames the court instead of lying under it, so the court's pixels are filled
+    # once. A ground piece's texture starts at its (x0, z1) corner; each piece keeps that
+    # corner a whole number of tiles from the full ground's, so the moss runs on across the
+    # joins. Where a piece reaches under the gravel, the gravel wins.
+    chao(c, 'musgo_norte', 'musgo', 'solo', MIN, MIN, MAX, -3.5)
+    chao(c, 'musgo_sul', 'musgo', 'solo', MIN, 8.5, MAX, MAX)
+    chao(c, 'musgo_oeste', 'musgo', 'solo', MIN, -3.5, -8, 8.5)
+    chao(c, 'musgo_este', 'musgo', 'solo', 12.5, -3.5, MAX, 8.5)
+    c.grupo('terreno', ['cascalho', 'musgo_norte', 'musgo_oeste', 'musgo_este', 'musgo_sul'])
 
     mesa(c, 'mesa', 'madeira')
     pedestal_menu(c, 'mesa', 'madeira')
@@ -82,8 +93,8 @@ def japao():
     # Torii: two pillars, the lower beam (nuki), the strut and the double lintel on top.
     c.parte('Torii gate behind the board')
     altura = 6.4
-    c.simples('torii_pilar', cilindro(0.32, 0.28, altura, 16, 3), 'null', 'null', [DE_PE])
-    c.simples('torii_pe', cilindro(0.42, 0.42, 0.6, 16, 1), 'laca', 'laca_negra', [DE_PE])
+    c.simples('torii_pilar', cilindro(0.32, 0.28, altura, 12, 1), 'null', 'null', [DE_PE])
+    c.simples('torii_pe', cilindro(0.42, 0.42, 0.6, 12, 1), 'laca', 'laca_negra', [DE_PE])
     c.grupo('torii_coluna', ['torii_pilar', 'torii_pe'])
     c.grupo('torii_coluna_esq', ['torii_coluna'], 'null', 'null', [T(-3, 0, 0)])
     c.grupo('torii_coluna_dir', ['torii_coluna'], 'null', 'null', [T(3, 0, 0)])
@@ -113,31 +124,31 @@ def japao():
     c.grupo('andar_2', ['andar'], 'null', 'null', [T(0, 3.0, 0), S(0.82, 0.85, 0.82)])
     c.grupo('andar_3', ['andar'], 'null', 'null', [T(0, 5.12, 0), S(0.66, 0.72, 0.66)])
     c.simples('pagoda_mastro', cilindro(0.08, 0.05, 1.8, 8, 1), 'null', 'null', [T(0, 6.3, 0), DE_PE])
-    c.simples('pagoda_anel', disco(0, 0.3, 12, 1), 'null', 'null')
+    c.simples('pagoda_anel', disco(0, 0.3, 8, 1), 'null', 'null')
     c.grupo('pagoda_aneis', ['pagoda_anel_1', 'pagoda_anel_2', 'pagoda_anel_3'], 'null', 'null',
             [T(0, 6.6, 0), DE_PE])
     for i in range(3):
         c.grupo('pagoda_anel_%d' % (i + 1), ['pagoda_anel'], 'null', 'null', [T(0, 0, 0.3 * i), S(1 - 0.15 * i, 1 - 0.15 * i, 1)])
-    c.simples('pagoda_joia', esfera(0.2, 12, 8), 'null', 'null', [T(0, 8.15, 0)])
+    c.simples('pagoda_joia', esfera(0.2, 8, 5), 'null', 'null', [T(0, 8.15, 0)])
     c.grupo('pagoda_espigao', ['pagoda_mastro', 'pagoda_aneis', 'pagoda_joia'], 'telha', 'bronze')
     c.grupo('pagoda', ['pagoda_base', 'andar_1', 'andar_2', 'andar_3', 'pagoda_espigao'], 'laca', 'laca',
             [T(-5.5, CHAO, -13), R('y', 20)])
 
     # Cherry tree: a leaning trunk, two limbs and a crown of blossom clouds.
     c.parte('Cherry trees in blossom')
-    c.simples('cerejeira_tronco', cilindro(0.34, 0.2, 3.2, 12, 3), 'null', 'null', [DE_PE])
-    c.simples('cerejeira_ramo', cilindro(0.16, 0.06, 2.2, 8, 2), 'null', 'null', [DE_PE])
+    c.simples('cerejeira_tronco', cilindro(0.34, 0.2, 3.2, 8, 1), 'null', 'null', [DE_PE])
+    c.simples('cerejeira_ramo', cilindro(0.16, 0.06, 2.2, 6, 1), 'null', 'null', [DE_PE])
     c.grupo('cerejeira_ramo_1', ['cerejeira_ramo'], 'null', 'null', [T(0, 2.6, 0), R('z', 40)])
     c.grupo('cerejeira_ramo_2', ['cerejeira_ramo'], 'null', 'null', [T(0, 2.3, 0), R('y', 140), R('z', 45)])
     c.grupo('cerejeira_lenho', ['cerejeira_tronco', 'cerejeira_ramo_1', 'cerejeira_ramo_2'], 'casca', 'madeira',
             [R('x', 6)])
     # Blossom clouds get their size from the radius, not from scaling: scaled spheres would
     # shade wrongly, since the game does not renormalise normals.
-    copa = [(0, 4.0, 0, 1.9), (-1.5, 3.6, 0.3, 1.3), (1.4, 3.7, -0.2, 1.4),
-            (0.3, 3.5, 1.3, 1.2), (-0.2, 3.7, -1.3, 1.3), (0.4, 4.8, 0.1, 1.1)]
+    copa = [(0, 4.2, 0, 1.95), (-1.5, 3.6, 0.3, 1.35), (1.4, 3.7, -0.2, 1.4),
+            (0.3, 3.5, 1.3, 1.25), (-0.2, 3.7, -1.3, 1.35)]
     nomes = []
     for i, (x, y, z, r) in enumerate(copa):
-        nomes.append(c.simples('cerejeira_copa_%d' % (i + 1), esfera(r, 16, 10), 'sakura', 'folhagem',
+        nomes.append(c.simples('cerejeira_copa_%d' % (i + 1), esfera(r, 10, 6), 'sakura', 'folhagem',
                                [T(x, y, z), S(1, 0.8, 1)]))
     c.grupo('cerejeira', ['cerejeira_lenho'] + nomes)
     arvores = []
@@ -150,28 +161,28 @@ def japao():
     # Stone lantern (toro): foot, post, lit fire box, six-sided cap and its jewel.
     c.parte('Stone lanterns, lit')
     c.simples('toro_pe', cilindro(0.42, 0.32, 0.25, 6, 1), 'null', 'null', [DE_PE])
-    c.simples('toro_poste', cilindro(0.16, 0.16, 0.9, 10, 1), 'null', 'null', [T(0, 0.25, 0), DE_PE])
+    c.simples('toro_poste', cilindro(0.16, 0.16, 0.9, 6, 1), 'null', 'null', [T(0, 0.25, 0), DE_PE])
     c.simples('toro_prato', caixa(0.7, 0.12, 0.7), 'null', 'null', [T(0, 1.2, 0)])
     c.simples('toro_luz', caixa(0.46, 0.4, 0.46), 'granito', 'luz_lanterna', [T(0, 1.46, 0)])
     c.simples('toro_chapeu', cilindro(0.62, 0.05, 0.42, 6, 1), 'null', 'null', [T(0, 1.66, 0), DE_PE])
-    c.simples('toro_joia', esfera(0.11, 8, 6), 'null', 'null', [T(0, 2.1, 0)])
+    c.simples('toro_joia', esfera(0.11, 6, 3), 'null', 'null', [T(0, 2.1, 0)])
     c.grupo('toro', ['toro_pe', 'toro_poste', 'toro_prato', 'toro_luz', 'toro_chapeu', 'toro_joia'])
     lanternas = []
-    for i, (x, z) in enumerate([(-2.2, -7.2), (7.2, -7.2), (13.8, 9.5), (3.6, 15.8), (-5.0, 6.5)]):
+    for i, (x, z) in enumerate([(-2.2, -7.2), (7.2, -7.2), (13.8, 9.5), (-5.0, 6.5)]):
         lanternas.append(c.grupo('toro_%d' % (i + 1), ['toro'], 'null', 'null', [T(x, CHAO, z)]))
     c.grupo('lanternas', lanternas, 'granito', 'pedra')
 
     # Pond: water, a ring of rocks, three koi.
     c.parte('Pond with koi, ringed with stones')
-    c.simples('lago_agua', disco(0, 3.0, 32, 4), 'agua', 'agua', [T(0, 0.03, 0), DE_PE])
-    c.simples('lago_pedra', esfera(0.5, 10, 6), 'granito', 'pedra')
+    c.simples('lago_agua', disco(0, 3.0, 20, 1), 'agua', 'agua', [T(0, 0.03, 0), DE_PE])
+    c.simples('lago_pedra', esfera(0.5, 7, 4), 'granito', 'pedra')
     pedras = []
-    for i in range(14):
-        a = 2 * math.pi * i / 14
+    for i in range(10):
+        a = 2 * math.pi * i / 10
         pedras.append(c.grupo('lago_pedra_%d' % (i + 1), ['lago_pedra'], 'null', 'null',
                               [T(3.05 * math.cos(a), 0.02, 3.05 * math.sin(a)), R('y', 37 * i),
-                               S(0.9 + 0.25 * (i % 3), 0.45 + 0.1 * (i % 2), 0.75)]))
-    c.simples('koi_corpo', esfera(0.25, 12, 8), 'laca', 'koi', [S(1.0, 0.32, 0.4)])
+                               S(1.15 + 0.3 * (i % 3), 0.45 + 0.1 * (i % 2), 0.95)]))
+    c.simples('koi_corpo', esfera(0.25, 8, 4), 'laca', 'koi', [S(1.0, 0.32, 0.4)])
     c.simples('koi_cauda', triangulo((-0.2, 0, 0), (-0.45, 0, -0.14), (-0.45, 0, 0.14)), 'laca', 'koi')
     c.grupo('koi', ['koi_corpo', 'koi_cauda'])
     peixes = []
@@ -182,17 +193,15 @@ def japao():
 
     # Bamboo: stalks of several heights, a few leaning, with leaf tufts on top.
     c.parte('Bamboo grove')
-    c.simples('bambu_cana', cilindro(0.11, 0.09, 1.0, 10, 1), 'null', 'null', [DE_PE])
+    c.simples('bambu_cana', cilindro(0.11, 0.09, 1.0, 6, 1), 'null', 'null', [DE_PE])
     # Leaves: a few sprays down the top of the stalk, smaller towards the tip.
-    c.simples('bambu_folhas', esfera(1.0, 10, 6), 'musgo', 'folhagem')
+    c.simples('bambu_folhas', esfera(1.0, 7, 4), 'musgo', 'folhagem')
     tufos = []
-    for i, (x, y, z, r) in enumerate([(0.35, -1.2, 0.1, 0.7), (-0.3, -0.6, -0.2, 0.6), (0.15, -0.1, 0.25, 0.45),
-                                      (-0.05, 0.3, -0.05, 0.3)]):
+    for i, (x, y, z, r) in enumerate([(0.25, -0.9, 0.1, 0.8), (-0.1, 0.05, -0.05, 0.5)]):
         tufos.append(c.grupo('bambu_tufo_%d' % (i + 1), ['bambu_folhas'], 'null', 'null', [T(x, y, z), S(r, 0.45 * r, r)]))
     canas = []
     posicoes = [(-5.5, -5.0, 7.0), (-4.8, -4.2, 8.2), (-6.2, -3.5, 6.4), (-5.1, -2.8, 7.6), (-6.8, -2.2, 8.4),
-                (-5.6, -1.4, 6.8), (-4.5, -0.7, 7.9), (-6.5, -0.1, 7.2), (-5.8, 1.0, 8.6), (-4.9, 1.9, 6.6),
-                (-7.1, -4.4, 5.8), (-7.3, 0.8, 6.1)]
+                (-4.5, -0.7, 7.9), (-6.5, -0.1, 7.2), (-5.8, 1.0, 8.6), (-4.9, 1.9, 6.6)]
     for i, (x, z, h) in enumerate(posicoes):
         inclina = (i % 5 - 2) * 2.5
         canas.append(c.grupo('bambu_%d' % (i + 1), ['bambu_haste', 'bambu_topo'], 'null', 'null',
@@ -203,8 +212,8 @@ def japao():
 
     # Stepping stones from the gravel court to the pond.
     c.parte('Stepping stones')
-    c.simples('passo', cilindro(0.45, 0.42, 0.12, 10, 1), 'granito', 'pedra', [DE_PE])
-    c.simples('passo_tampa', disco(0, 0.42, 10, 1), 'granito', 'pedra', [T(0, 0.12, 0), DE_PE])
+    c.simples('passo', cilindro(0.45, 0.42, 0.12, 8, 1), 'granito', 'pedra', [DE_PE])
+    c.simples('passo_tampa', disco(0, 0.42, 8, 1), 'granito', 'pedra', [T(0, 0.12, 0), DE_PE])
     c.grupo('passo_pedra', ['passo', 'passo_tampa'])
     passos = []
     for i, (x, z) in enumerate([(6.8, 9.4), (7.9, 8.6), (8.6, 9.0), (10.4, 9.0), (11.8, 8.9), (12.9, 9.5)]):
@@ -223,8 +232,9 @@ def castelo():
              ['Crenellated curtain walls with round corner towers and conical slate roofs, a',
               'gatehouse with its gate and portcullis behind the board, heraldic banners, torches',
               'and braziers burning, a well, barrels and crates; hills and sky beyond the walls.'],
-             'patio', fundo=(0.26, 0.42, 0.72), ambiente=(0.3, 0.3, 0.33))
-    luzes_comuns(c, (-0.6, 0.75, 0.35), (0.98, 0.86, 0.7), (0.45, 0.55, 0.7), (0.22, 0.23, 0.27))
+             'patio', fundo=(0.26, 0.42, 0.72), ambiente=(0.36, 0.36, 0.4))
+    # The torches take the place of the soft fill light; a brighter ambient stands in for it.
+    luzes_comuns(c, (-0.6, 0.75, 0.35), (0.98, 0.86, 0.7))
     c.luz('tochas', (2.5, 1.8, -11.0, 1), (0.0, 0.0, 0.0), (2.6, 1.4, 0.5), (0.4, 0.2, 0.1),
           'Glow of the torches by the gate')
 
@@ -247,8 +257,8 @@ def castelo():
     c.material('chama', (0.3, 0.2, 0.1), emissao=(1.0, 0.78, 0.45), especular=(0, 0, 0), brilho=1)
 
     c.parte('Courtyard: the root')
-    c.grupo('patio', ['ceu', 'chao_patio', 'mesa', 'muralhas', 'torres', 'portaria', 'estandartes', 'tochas',
-                      'braseiros', 'poco', 'armazem', 'menu_pedestal'], 'lajes', 'pedra')
+    c.grupo('patio', ['mesa', 'muralhas', 'torres', 'portaria', 'estandartes', 'tochas',
+                      'braseiros', 'poco', 'armazem', 'chao_patio', 'ceu', 'menu_pedestal'], 'lajes', 'pedra')
 
     ceu(c, 'ceu', 'ceu', 'pintura')
 
@@ -256,7 +266,7 @@ def castelo():
     chao(c, 'lajes', 'lajes', 'solo')
     chao(c, 'relva_1', 'relva', 'solo', -12.5, 13, -4.5, 24, CHAO + 0.01)
     chao(c, 'relva_2', 'relva', 'solo', 11.5, 15, 17.5, 24, CHAO + 0.01)
-    c.grupo('chao_patio', ['lajes', 'relva_1', 'relva_2'])
+    c.grupo('chao_patio', ['relva_1', 'relva_2', 'lajes'])
 
     mesa(c, 'carvalho', 'madeira')
     pedestal_menu(c, 'carvalho', 'madeira')
@@ -270,10 +280,10 @@ def castelo():
     c.simples('muro_sul', caixa(este - oeste, alto, grosso), 'null', 'null', [T(2.5, CHAO + alto / 2, sul)])
     c.simples('muro_oeste', caixa(grosso, alto, comprido), 'null', 'null', [T(oeste, CHAO + alto / 2, (norte + sul) / 2)])
     c.simples('muro_este', caixa(grosso, alto, comprido), 'null', 'null', [T(este, CHAO + alto / 2, (norte + sul) / 2)])
-    c.simples('ameia', caixa(1.0, 0.9, grosso), 'null', 'null')
+    c.simples('ameia', caixa(1.3, 0.9, grosso), 'null', 'null')
     fila = []
-    for i in range(7):
-        fila.append(c.grupo('ameia_%d' % (i + 1), ['ameia'], 'null', 'null', [T(2.0 * i, 0, 0)]))
+    for i in range(5):
+        fila.append(c.grupo('ameia_%d' % (i + 1), ['ameia'], 'null', 'null', [T(3.0 * i, 0, 0)]))
     c.grupo('ameias', fila)
     topo = CHAO + alto + 0.45
     filas = []
@@ -285,15 +295,14 @@ def castelo():
     # Round towers at the corners: conical slate roofs (cylinders closing to a point),
     # closed underneath, with a pennant on top.
     c.parte('Corner towers with conical roofs and pennants')
-    c.simples('torre_corpo', cilindro(2.3, 2.3, 8.0, 24, 4), 'muralha', 'pedra', [DE_PE])
-    c.simples('torre_telhado', cilindro(2.9, 0.0, 3.6, 24, 3), 'ardosia', 'ardosia', [T(0, 8.0, 0), DE_PE])
-    c.simples('torre_forro', disco(0, 2.9, 24, 1), 'ardosia', 'ardosia', [T(0, 8.0, 0), R('x', 90)])
+    c.simples('torre_corpo', cilindro(2.3, 2.3, 8.0, 20, 1), 'muralha', 'pedra', [DE_PE])
+    c.simples('torre_telhado', cilindro(2.9, 0.0, 3.6, 20, 1), 'ardosia', 'ardosia', [T(0, 8.0, 0), DE_PE])
     c.simples('torre_mastro', cilindro(0.05, 0.05, 1.5, 6, 1), 'ferro', 'ferro', [T(0, 11.4, 0), DE_PE])
     # Two faces, so the pennant shows from both sides.
     c.simples('flamula_frente', triangulo((0, 0, 0), (1.4, 0.25, 0), (0, 0.5, 0)), 'estandarte', 'tecido')
     c.simples('flamula_verso', triangulo((0, 0, 0), (0, 0.5, 0), (1.4, 0.25, 0)), 'estandarte', 'tecido')
     c.grupo('flamula', ['flamula_frente', 'flamula_verso'], 'null', 'null', [T(0.05, 12.4, 0)])
-    c.grupo('torre', ['torre_corpo', 'torre_telhado', 'torre_forro', 'torre_mastro', 'flamula'])
+    c.grupo('torre', ['torre_corpo', 'torre_telhado', 'torre_mastro', 'flamula'])
     torres = []
     for i, (x, z) in enumerate([(oeste, norte), (este, norte), (oeste, sul), (este, sul)]):
         torres.append(c.grupo('torre_%d' % (i + 1), ['torre'], 'null', 'null', [T(x, CHAO, z), R('y', 30 * i)]))
@@ -337,9 +346,9 @@ def castelo():
     # Torch: an iron bracket leaning out of the wall, a cup, and a flame that glows.
     c.parte('Torches on the walls, burning')
     c.simples('tocha_suporte', cilindro(0.05, 0.05, 0.8, 6, 1), 'ferro', 'ferro', [R('x', -60)])
-    c.simples('tocha_copo', cilindro(0.07, 0.17, 0.22, 10, 1), 'ferro', 'ferro', [T(0, 0.69, 0.4), DE_PE])
-    c.simples('tocha_brasa', esfera(0.17, 10, 8), 'chama', 'chama', [T(0, 0.95, 0.4), S(1, 1.3, 1)])
-    c.simples('tocha_lingua', cilindro(0.14, 0.0, 0.5, 10, 2), 'chama', 'chama', [T(0, 1.0, 0.4), DE_PE])
+    c.simples('tocha_copo', cilindro(0.07, 0.17, 0.22, 8, 1), 'ferro', 'ferro', [T(0, 0.69, 0.4), DE_PE])
+    c.simples('tocha_brasa', esfera(0.17, 8, 5), 'chama', 'chama', [T(0, 0.95, 0.4), S(1, 1.3, 1)])
+    c.simples('tocha_lingua', cilindro(0.14, 0.0, 0.5, 8, 1), 'chama', 'chama', [T(0, 1.0, 0.4), DE_PE])
     c.grupo('tocha', ['tocha_suporte', 'tocha_copo', 'tocha_brasa', 'tocha_lingua'])
     fogos = []
     for i, (x, z, rot) in enumerate([(0.2, norte + 1.5, 0), (4.8, norte + 1.5, 0),
@@ -354,10 +363,10 @@ def castelo():
     pernas = []
     for i in range(3):
         pernas.append(c.grupo('braseiro_perna_%d' % (i + 1), ['braseiro_perna'], 'null', 'null', [R('y', 120 * i), T(0.35, 0, 0)]))
-    c.simples('braseiro_taca', cilindro(0.25, 0.6, 0.45, 16, 1), 'null', 'null', [T(0, 1.15, 0), DE_PE])
-    c.simples('braseiro_fundo', disco(0, 0.25, 16, 1), 'null', 'null', [T(0, 1.15, 0), R('x', 90)])
-    c.simples('braseiro_fogo', esfera(0.45, 12, 8), 'chama', 'chama', [T(0, 1.55, 0), S(1, 0.8, 1)])
-    c.simples('braseiro_labareda', cilindro(0.35, 0.0, 0.7, 12, 2), 'chama', 'chama', [T(0, 1.6, 0), DE_PE])
+    c.simples('braseiro_taca', cilindro(0.25, 0.6, 0.45, 12, 1), 'null', 'null', [T(0, 1.15, 0), DE_PE])
+    c.simples('braseiro_fundo', disco(0, 0.25, 12, 1), 'null', 'null', [T(0, 1.15, 0), R('x', 90)])
+    c.simples('braseiro_fogo', esfera(0.45, 10, 6), 'chama', 'chama', [T(0, 1.55, 0), S(1, 0.8, 1)])
+    c.simples('braseiro_labareda', cilindro(0.35, 0.0, 0.7, 10, 1), 'chama', 'chama', [T(0, 1.6, 0), DE_PE])
     c.grupo('braseiro', pernas + ['braseiro_taca', 'braseiro_fundo', 'braseiro_fogo', 'braseiro_labareda'],
             'ferro', 'ferro')
     c.grupo('braseiro_1', ['braseiro'], 'null', 'null', [T(-6.5, CHAO, 8.5)])
@@ -366,9 +375,9 @@ def castelo():
 
     # Well: a stone ring brimming with water, two posts, a small roof and the winch.
     c.parte('Well')
-    c.simples('poco_parede', cilindro(1.2, 1.2, 1.0, 20, 2), 'muralha', 'pedra', [DE_PE])
-    c.simples('poco_bordo', disco(0.95, 1.25, 20, 1), 'muralha', 'pedra', [T(0, 1.0, 0), DE_PE])
-    c.simples('poco_agua', disco(0, 0.95, 20, 1), 'ferro', 'ferro', [T(0, 0.95, 0), DE_PE])
+    c.simples('poco_parede', cilindro(1.2, 1.2, 1.0, 16, 1), 'muralha', 'pedra', [DE_PE])
+    c.simples('poco_bordo', disco(0.95, 1.25, 16, 1), 'muralha', 'pedra', [T(0, 1.0, 0), DE_PE])
+    c.simples('poco_agua', disco(0, 0.95, 16, 1), 'ferro', 'ferro', [T(0, 0.95, 0), DE_PE])
     c.simples('poco_poste', caixa(0.18, 2.4, 0.18), 'carvalho', 'madeira')
     c.grupo('poco_poste_1', ['poco_poste'], 'null', 'null', [T(-1.05, 1.2, 0)])
     c.grupo('poco_poste_2', ['poco_poste'], 'null', 'null', [T(1.05, 1.2, 0)])
@@ -381,9 +390,9 @@ def castelo():
 
     # Stores by the east wall: barrels with iron hoops and stacked crates.
     c.parte('Barrels and crates')
-    c.simples('barril_aduelas', cilindro(0.5, 0.5, 1.1, 16, 2), 'carvalho', 'madeira', [DE_PE])
-    c.simples('barril_tampo', disco(0, 0.5, 16, 1), 'carvalho', 'madeira', [T(0, 1.1, 0), DE_PE])
-    c.simples('barril_arco', cilindro(0.515, 0.515, 0.08, 16, 1), 'ferro', 'ferro', [DE_PE])
+    c.simples('barril_aduelas', cilindro(0.5, 0.5, 1.1, 12, 1), 'carvalho', 'madeira', [DE_PE])
+    c.simples('barril_tampo', disco(0, 0.5, 12, 1), 'carvalho', 'madeira', [T(0, 1.1, 0), DE_PE])
+    c.simples('barril_arco', cilindro(0.515, 0.515, 0.08, 12, 1), 'ferro', 'ferro', [DE_PE])
     c.grupo('barril_arco_1', ['barril_arco'], 'null', 'null', [T(0, 0.15, 0)])
     c.grupo('barril_arco_2', ['barril_arco'], 'null', 'null', [T(0, 0.87, 0)])
     c.grupo('barril', ['barril_aduelas', 'barril_tampo', 'barril_arco_1', 'barril_arco_2'])
@@ -427,8 +436,8 @@ def praia():
     c.material('sol', (0.2, 0.2, 0.2), emissao=(1.0, 0.92, 0.72), especular=(0, 0, 0), brilho=1)
 
     c.parte('Beach: the root')
-    c.grupo('praia', ['ceu', 'costa', 'sol', 'mesa', 'palmeiras', 'guarda_sol', 'espreguicadeiras', 'rochas',
-                      'brinquedos', 'barco', 'menu_pedestal'], 'areia', 'solo')
+    c.grupo('praia', ['mesa', 'palmeiras', 'guarda_sol', 'espreguicadeiras', 'rochas',
+                      'brinquedos', 'barco', 'costa', 'sol', 'ceu', 'menu_pedestal'], 'areia', 'solo')
 
     ceu(c, 'horizonte', 'horizonte', 'pintura')
 
@@ -439,7 +448,7 @@ def praia():
     c.grupo('costa', ['areia', 'areia_molhada', 'mar'])
 
     c.parte('The sun, low over the sea')
-    c.simples('sol_disco', esfera(1.6, 24, 16), 'sol', 'sol', [T(-5.0, 5.4, -17.0)])
+    c.simples('sol_disco', esfera(1.6, 16, 10), 'sol', 'sol', [T(-5.0, 5.4, -17.0)])
     c.grupo('sol', ['sol_disco'], 'sol', 'sol')
 
     mesa(c, 'teca', 'madeira')
@@ -448,17 +457,17 @@ def praia():
     # Palm: a trunk of four segments, each leaning a little more (every segment is the
     # child of the one below), crowned with drooping fronds and coconuts.
     c.parte('Palm trees')
-    c.simples('palmeira_gomo', cilindro(0.26, 0.22, 1.55, 12, 2), 'null', 'null', [DE_PE])
+    c.simples('palmeira_gomo', cilindro(0.26, 0.22, 1.55, 8, 1), 'null', 'null', [DE_PE])
     c.grupo('palmeira_tronco_4', ['palmeira_gomo', 'palmeira_copa'], 'null', 'null', [T(0, 1.5, 0), R('z', 7)])
     c.grupo('palmeira_tronco_3', ['palmeira_gomo', 'palmeira_tronco_4'], 'null', 'null', [T(0, 1.5, 0), R('z', 6)])
     c.grupo('palmeira_tronco_2', ['palmeira_gomo', 'palmeira_tronco_3'], 'null', 'null', [T(0, 1.5, 0), R('z', 5)])
     c.grupo('palmeira_tronco', ['palmeira_gomo', 'palmeira_tronco_2'], 'tronco', 'madeira', [R('z', 4)])
-    c.simples('palmeira_folha', caixa(0.6, 0.04, 3.0), 'folha', 'folhagem', [T(0, 0, 1.5)])
+    c.simples('palmeira_folha', caixa(0.7, 0.04, 3.0), 'folha', 'folhagem', [T(0, 0, 1.5)])
     folhas = []
-    for i in range(9):
+    for i in range(7):
         folhas.append(c.grupo('palmeira_folha_%d' % (i + 1), ['palmeira_folha'], 'null', 'null',
-                              [R('y', 40 * i + 7 * (i % 2)), R('x', 22 + 8 * (i % 3))]))
-    c.simples('coco', esfera(0.17, 10, 8), 'tronco', 'madeira')
+                              [R('y', 51 * i + 7 * (i % 2)), R('x', 22 + 8 * (i % 3))]))
+    c.simples('coco', esfera(0.17, 6, 4), 'tronco', 'madeira')
     cocos = []
     for i in range(3):
         cocos.append(c.grupo('coco_%d' % (i + 1), ['coco'], 'null', 'null', [R('y', 120 * i + 30), T(0.22, -0.2, 0)]))
@@ -473,7 +482,7 @@ def praia():
     # Parasol: pole, striped canopy (a cone closing to the tip) and its lining.
     c.parte('Parasol')
     c.simples('guarda_sol_pau', cilindro(0.05, 0.05, 3.0, 8, 1), 'teca', 'madeira', [DE_PE])
-    c.simples('guarda_sol_lona', cilindro(2.2, 0.0, 0.8, 16, 2), 'null', 'null', [T(0, 2.55, 0), DE_PE])
+    c.simples('guarda_sol_lona', cilindro(2.2, 0.0, 0.8, 16, 1), 'null', 'null', [T(0, 2.55, 0), DE_PE])
     c.simples('guarda_sol_forro', disco(0.05, 2.2, 16, 1), 'null', 'null', [T(0, 2.55, 0), R('x', 90)])
     c.grupo('guarda_sol', ['guarda_sol_pau', 'guarda_sol_lona', 'guarda_sol_forro'], 'guardasol', 'tecido',
             [T(9.2, CHAO, 10.4), R('z', -8), R('x', -6)])
@@ -496,7 +505,7 @@ def praia():
 
     # Rocks: squashed spheres in two heaps, one by the water.
     c.parte('Rocks')
-    c.simples('rocha', esfera(1.0, 12, 8), 'rocha', 'pedra')
+    c.simples('rocha', esfera(1.0, 9, 6), 'rocha', 'pedra')
     pedras = []
     for i, (x, z, sx, sy, sz, rot) in enumerate([(10.8, -8.6, 1.5, 0.8, 1.1, 10), (12.3, -9.3, 1.0, 0.6, 0.9, 70),
                                                  (10.0, -9.8, 0.7, 0.45, 0.6, 30), (-13.0, 13.5, 1.6, 1.0, 1.3, 50),
@@ -507,7 +516,7 @@ def praia():
 
     c.parte('Towel and beach ball')
     c.simples('toalha', retangulo(-0.6, -1.0, 0.6, 1.0), 'guardasol', 'tecido', [T(-3.0, CHAO + 0.02, 10.0), R('y', -25), DE_PE])
-    c.simples('bola', esfera(0.4, 18, 12), 'bola', 'plastico', [T(-1.2, CHAO + 0.4, 11.8), R('z', 20)])
+    c.simples('bola', esfera(0.4, 14, 8), 'bola', 'plastico', [T(-1.2, CHAO + 0.4, 11.8), R('z', 20)])
     c.grupo('brinquedos', ['toalha', 'bola'])
 
     # Sailing boat out at sea: hull, mast and a sail with a face on each side.
