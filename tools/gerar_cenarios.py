@@ -31,8 +31,8 @@ def luzes_comuns(c, sol_dir, sol_cor, ceu_dir=None, ceu_cor=None):
     c.luz('candeeiro', (3, 1, 2.5, 1), (0.08, 0.08, 0.08), (0.9, 0.85, 0.78), (0.5, 0.5, 0.5),
           'Lamp over the board: the game keeps it just above the board')
     c.luz('sol', sol_dir + (0,), (0.12, 0.12, 0.12), sol_cor, (0.6, 0.6, 0.55), 'Sunlight, from far away')
-    # Without it (ceu_dir None) the scenery keeps a light free for its own, within the three
-    # that keep the frame quick.
+    # Without it (ceu_dir None) the scenery has a light fewer to pay for at every vertex, or
+    # one free for a light of its own within the three that keep the frame quick.
     if ceu_dir is not None:
         c.luz('ceu', ceu_dir + (0,), (0.0, 0.0, 0.0), ceu_cor, (0.0, 0.0, 0.0),
               'Soft light from the side the players sit, on the shaded faces')
@@ -44,8 +44,10 @@ def japao():
     c = Cena('Japao: a Japanese garden around the board.',
              ['A torii gate and a pagoda behind the board, cherry trees in blossom, stone lanterns,',
               'a pond with koi and stepping stones, a bamboo grove, under a sky with a snowy peak.'],
-             'jardim', fundo=(0.42, 0.60, 0.86), ambiente=(0.32, 0.32, 0.36))
-    luzes_comuns(c, (-0.5, 0.8, 0.45), (0.95, 0.88, 0.78), (0.4, 0.5, 0.75), (0.24, 0.25, 0.28))
+             'jardim', fundo=(0.42, 0.60, 0.86), ambiente=(0.4, 0.4, 0.45))
+    # Lamp and sun only: every light is paid for at every vertex of the pieces too. The
+    # brighter ambient keeps the shaded faces from going dark.
+    luzes_comuns(c, (-0.5, 0.8, 0.45), (0.95, 0.88, 0.78))
 
     c.textura('montanhas', 'jp_montanhas.bmp', 44, 16)
     c.textura('colinas', 'jp_colinas.bmp', 44, 16)
@@ -412,8 +414,9 @@ def praia():
     c = Cena('Praia: a beach around the board.',
              ['Sand and the sea to the north, with the sun low over the water and a sailing boat;',
               'palm trees, a parasol over two deck chairs, rocks, a towel and a beach ball.'],
-             'praia', fundo=(0.22, 0.48, 0.86), ambiente=(0.36, 0.35, 0.34))
-    luzes_comuns(c, (-0.3, 0.85, -0.4), (1.0, 0.92, 0.8), (0.3, 0.5, 0.8), (0.26, 0.28, 0.32))
+             'praia', fundo=(0.22, 0.48, 0.86), ambiente=(0.44, 0.44, 0.44))
+    # Lamp and sun only, as in the garden.
+    luzes_comuns(c, (-0.3, 0.85, -0.4), (1.0, 0.92, 0.8))
 
     c.textura('horizonte', 'pr_horizonte.bmp', 44, 16)
     c.textura('areia', 'pr_areia.bmp', 4, 4)
