@@ -146,8 +146,7 @@ def japao():
             [R('x', 6)])
     # Blossom clouds get their size from the radius, not from scaling: scaled spheres would
     # shade wrongly, since the game does not renormalise normals.
-    copa = [(0, 4.2, 0, 1.95), (-1.5, 3.6, 0.3, 1.35), (1.4, 3.7, -0.2, 1.4),
-            (0.3, 3.5, 1.3, 1.25), (-0.2, 3.7, -1.3, 1.35)]
+    copa = [(0, 4.3, 0, 2.0), (-1.45, 3.6, 0.55, 1.4), (1.45, 3.7, 0.35, 1.45), (0.1, 3.6, -1.4, 1.4)]
     nomes = []
     for i, (x, y, z, r) in enumerate(copa):
         nomes.append(c.simples('cerejeira_copa_%d' % (i + 1), esfera(r, 10, 6), 'sakura', 'folhagem',
