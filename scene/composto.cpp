@@ -30,12 +30,20 @@ Composto::Composto(std::string id, materialElement& material, textureElement& te
       children(childIds.size(), nullptr),
       childIds(std::move(childIds)) {}
 
-void Composto::linkChildren(const ListaObjectos& objects) {
+IndiceObjectos indexObjects(const ListaObjectos& objects) {
     // Later objects overwrite earlier ones, so a shared id resolves to the last of them.
-    for (const auto& object : objects) {
-        if (!object) continue;
-        for (size_t j = 0; j < childIds.size(); ++j)
-            if (object->getId() == childIds[j]) children[j] = object.get();
+    IndiceObjectos porId;
+    for (const auto& object : objects)
+        if (object) porId[object->getId()] = object.get();
+    return porId;
+}
+
+void Composto::linkChildren(const ListaObjectos& objects) { linkChildren(indexObjects(objects)); }
+
+void Composto::linkChildren(const IndiceObjectos& porId) {
+    for (size_t j = 0; j < childIds.size(); ++j) {
+        auto encontrado = porId.find(childIds[j]);
+        if (encontrado != porId.end()) children[j] = encontrado->second;
     }
 }
 

@@ -2,12 +2,15 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "scene/elementos.h"
 
 class Objecto;
 using ListaObjectos = std::vector<std::unique_ptr<Objecto>>;
+// Each id to the last object that carries it, the one a child id links to.
+using IndiceObjectos = std::unordered_map<std::string, Objecto*>;
 
 // Material and texture in force while one object draws.
 struct stackobject {
@@ -69,6 +72,8 @@ public:
     Composto(std::string id, materialElement& material, textureElement& texture, bool clear,
              std::vector<std::string> childIds);
     void linkChildren(const ListaObjectos& objects) override;
+    // The same from an index built once, so linking a whole scene stays linear.
+    void linkChildren(const IndiceObjectos& porId);
     void draw() override;
 
     const std::vector<Objecto*>& getChildren() const { return children; }
@@ -79,6 +84,8 @@ private:
     std::vector<Objecto*> children;  // one slot per child id; empty until linked
     std::vector<std::string> childIds;
 };
+
+IndiceObjectos indexObjects(const ListaObjectos& objects);
 
 // After linking: empties every child slot that closes a cycle, printing
 // "Cycle in scene graph at '<id>'\n" for the group that holds it, so drawing always ends.

@@ -132,6 +132,14 @@ std::vector<objectElements> parseObjects(const TiXmlElement* sgx) {
 }
 
 void linkObjects() {
-    for (const std::unique_ptr<Objecto>& objecto : sceneObjects) objecto->linkChildren(sceneObjects);
+    // One index for the whole list: every group looking its children up in the list
+    // itself would make a long scenery quadratic to link.
+    const IndiceObjectos porId = indexObjects(sceneObjects);
+    for (const std::unique_ptr<Objecto>& objecto : sceneObjects) {
+        if (auto* grupo = dynamic_cast<Composto*>(objecto.get()))
+            grupo->linkChildren(porId);
+        else
+            objecto->linkChildren(sceneObjects);
+    }
     breakCycles(sceneObjects);
 }
