@@ -95,22 +95,26 @@ GLUquadric* novaQuadrica(bool clear) {
 
 }  // namespace
 
-Cilindro::Cilindro(std::string id, materialElement& material, textureElement& texture,
-                   bool clear, float base, float top, float height, int slices, int stacks)
-    : Objecto(std::move(id), material, texture, clear), base(base), top(top), height(height),
-      slices(slices), stacks(stacks) {}
-
-void Cilindro::draw() {
+void Objecto::drawQuadric(const std::function<void(GLUquadric*)>& geometria) {
     adoptParentMaterial();
     pushEntry();
     GLUquadric* q = novaQuadrica(clear);
     beginTexture();
     placeAndApplyMaterial();
     if (q) {
-        gluCylinder(q, base, top, height, slices, stacks);
+        geometria(q);
         gluDeleteQuadric(q);
     }
     finishDraw();
+}
+
+Cilindro::Cilindro(std::string id, materialElement& material, textureElement& texture,
+                   bool clear, float base, float top, float height, int slices, int stacks)
+    : Objecto(std::move(id), material, texture, clear), base(base), top(top), height(height),
+      slices(slices), stacks(stacks) {}
+
+void Cilindro::draw() {
+    drawQuadric([this](GLUquadric* q) { gluCylinder(q, base, top, height, slices, stacks); });
 }
 
 Disco::Disco(std::string id, materialElement& material, textureElement& texture, bool clear,
@@ -119,16 +123,7 @@ Disco::Disco(std::string id, materialElement& material, textureElement& texture,
       slices(slices), loops(loops) {}
 
 void Disco::draw() {
-    adoptParentMaterial();
-    pushEntry();
-    GLUquadric* q = novaQuadrica(clear);
-    beginTexture();
-    placeAndApplyMaterial();
-    if (q) {
-        gluDisk(q, inner, outer, slices, loops);
-        gluDeleteQuadric(q);
-    }
-    finishDraw();
+    drawQuadric([this](GLUquadric* q) { gluDisk(q, inner, outer, slices, loops); });
 }
 
 Esfera::Esfera(std::string id, materialElement& material, textureElement& texture, bool clear,
@@ -137,14 +132,5 @@ Esfera::Esfera(std::string id, materialElement& material, textureElement& textur
       stacks(stacks) {}
 
 void Esfera::draw() {
-    adoptParentMaterial();
-    pushEntry();
-    GLUquadric* q = novaQuadrica(clear);
-    beginTexture();
-    placeAndApplyMaterial();
-    if (q) {
-        gluSphere(q, radius, slices, stacks);
-        gluDeleteQuadric(q);
-    }
-    finishDraw();
+    drawQuadric([this](GLUquadric* q) { gluSphere(q, radius, slices, stacks); });
 }

@@ -1,11 +1,14 @@
 // Scene objects: the abstract base, groups, and the draw-state entries carried down the tree.
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "scene/elementos.h"
+
+struct GLUquadric;
 
 class Objecto;
 using ListaObjectos = std::vector<std::unique_ptr<Objecto>>;
@@ -57,7 +60,9 @@ protected:
     // Pushes the matrix and sends the material; the rectangle and the box turn texturing on
     // in between, whatever their texture.
     void placeAndApplyMaterial(bool forceTexturing = false);
-    void finishDraw();  // texturing off unless "clear", pop the entry, then the matrix
+    void finishDraw();
+    // The drawing sequence of the GLU shapes around their one geometry call.
+    void drawQuadric(const std::function<void(GLUquadric*)>& geometria);  // texturing off unless "clear", pop the entry, then the matrix
 
     textureElement* texture;
     materialElement* material;
