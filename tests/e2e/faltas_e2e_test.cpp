@@ -20,11 +20,9 @@
 
 #include "app/cenario_teste.h"
 #include "app/programa_teste.h"
+#include "e2e/janela_teste.h"
 #include "e2e/mesa.h"
 #include "support/servidor_regras.h"
-
-// After the test framework: Xlib's macros would clash with its names.
-#include <X11/Xlib.h>
 
 namespace {
 
@@ -76,49 +74,14 @@ double segundosDesde(Relogio::time_point t) {
     return std::chrono::duration<double>(Relogio::now() - t).count();
 }
 
-// One X connection held for the whole suite: Xvfb resets when its last client leaves, and
-// a program opening the display during the reset fails.
-class ComEcra : public ::testing::Test {
+// The picks of a game, counted in its output.
+class ComEcra : public e2e::JanelaDoJogo {
 protected:
-    static void SetUpTestSuite() {
-        if (std::getenv("DISPLAY") != nullptr) ecra = XOpenDisplay(nullptr);
-    }
-    static void TearDownTestSuite() {
-        if (ecra != nullptr) XCloseDisplay(ecra);
-        ecra = nullptr;
-    }
-    static Display* ecra;
-
-    void clica(Ponto p) {
-        teste::executa("xdotool mousemove --window " + janela + " " + std::to_string(p.x) + " " +
-                       std::to_string(p.y) + " click 1");
-        teste::dorme(250);
-    }
-
     int conta(const std::string& texto) const {
         return teste::Programa::conta(cantos->saida(), texto);
     }
-
-    // Clicks and waits for the game to name what it picked.
-    void escolhe(Ponto p, int nome) {
-        const std::string texto = "Resposta" + std::to_string(nome) + "\n";
-        const int antes = conta(texto);
-        clica(p);
-        EXPECT_TRUE(cantos->esperaSaida(texto, antes + 1, 5))
-            << "expected pick " << nome << " at " << p.x << "," << p.y << "\n"
-            << cantos->saida();
-    }
-
-    void sai() {
-        teste::executa("xdotool windowfocus --sync " + janela + " key Escape");
-        EXPECT_EQ(cantos->espera(10), 0);
-    }
-
-    std::unique_ptr<teste::Programa> cantos;
-    std::string janela;
+    void sai() { saiComEscape(); }
 };
-
-Display* ComEcra::ecra = nullptr;
 
 // A game against the real rules server on the game's port.
 class Faltas : public ComEcra {

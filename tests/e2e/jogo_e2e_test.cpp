@@ -9,11 +9,9 @@
 #include "app/cenario_teste.h"
 #include "app/programa_teste.h"
 #include "e2e/intermediario.h"
+#include "e2e/janela_teste.h"
 #include "e2e/mesa.h"
 #include "support/servidor_regras.h"
-
-// After the test framework: Xlib's macros would clash with its names.
-#include <X11/Xlib.h>
 
 namespace {
 
@@ -22,19 +20,8 @@ using namespace mesa;
 constexpr int portaJogo = 60070;
 
 // Program, rules server and the relay between them, in a folder of sceneries.
-class Jogo : public ::testing::Test {
+class Jogo : public e2e::JanelaDoJogo {
 protected:
-    // Xvfb starts afresh when its last client leaves, and a program opening the display
-    // during that reset fails; holding a connection keeps one game's end from the next start.
-    static void SetUpTestSuite() {
-        if (std::getenv("DISPLAY") != nullptr) ecra = XOpenDisplay(nullptr);
-    }
-    static void TearDownTestSuite() {
-        if (ecra != nullptr) XCloseDisplay(ecra);
-        ecra = nullptr;
-    }
-    static Display* ecra;
-
     void SetUp() override {
         if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
         if (!cantos_teste::servidorDisponivel()) GTEST_SKIP() << "needs swipl";
@@ -58,25 +45,8 @@ protected:
         teste::apagaPastaCenarios(pasta);
     }
 
-    void clica(Ponto p) {
-        teste::executa("xdotool mousemove --window " + janela + " " + std::to_string(p.x) + " " +
-                       std::to_string(p.y) + " click 1");
-        teste::dorme(250);
-    }
-
-    // Clicks and waits for the game to name what it picked.
-    void escolhe(Ponto p, int nome) {
-        const std::string texto = "Resposta" + std::to_string(nome) + "\n";
-        const int antes = teste::Programa::conta(cantos->saida(), texto);
-        clica(p);
-        EXPECT_TRUE(cantos->esperaSaida(texto, antes + 1, 5))
-            << "expected pick " << nome << " at " << p.x << "," << p.y << "\n"
-            << cantos->saida();
-    }
-
     void sai() {
-        teste::executa("xdotool windowfocus --sync " + janela + " key Escape");
-        EXPECT_EQ(cantos->espera(10), 0);
+        saiComEscape();
         for (int i = 0; i < 40 && relay->pedidos().find("quit.\n") == std::string::npos; ++i)
             teste::dorme(50);
         EXPECT_NE(relay->pedidos().find("quit.\n"), std::string::npos) << "quit never reached";
@@ -84,11 +54,8 @@ protected:
 
     std::unique_ptr<cantos_teste::ServidorRegras> servidor;
     std::unique_ptr<cantos_teste::Intermediario> relay;
-    std::unique_ptr<teste::Programa> cantos;
-    std::string pasta, janela;
+    std::string pasta;
 };
-
-Display* Jogo::ecra = nullptr;
 
 TEST_F(Jogo, TwoPlayersMoveWithTheMouseAndIllegalMovesAreRefused) {
     escolhe(itemMenu(4.8, 2.25), 501);
