@@ -18,6 +18,7 @@
 
 :- use_module('../../server/regras').
 :- use_module('../../server/protocolo').
+:- use_module('../../server/tests/apoio', [lance_sorteado/5]).
 
 lances_abertura(4).
 
@@ -35,12 +36,7 @@ abertura(Jogo, Tab, Lado) :-
 
 abrir(0, T, L, _, T, L) :- !.
 abrir(N, T0, L, S0, T, Lado) :-
-    jogadas(T0, L, Js),
-    length(Js, K),
-    S1 is (S0 * 1103515245 + 12345) mod 2147483648,
-    I is (S1 >> 8) mod K,
-    nth0(I, Js, De-Para),
-    mover(T0, De, Para, T1),
+    lance_sorteado(T0, L, S0, S1, T1),
     outro(L, O),
     N1 is N - 1,
     abrir(N1, T1, O, S1, T, Lado).

@@ -7,7 +7,8 @@
             jogadas_xy/3,         % +Tab, +Lado, -Jogadas (sorted (X,Y)-(X,Y))
             destinos_xy/4,        % +Tab, +Lado, +(X,Y), -Destinos (sorted)
             texto/2,              % +Tab, -String
-            inicial_texto/1       % -String
+            inicial_texto/1,      % -String
+            lance_sorteado/5      % +Tab, +Lado, +Semente0, -Semente, -Tab1
           ]).
 
 :- use_module('../regras').
@@ -47,3 +48,17 @@ texto(Tab, S) :-
     string_codes(S, Cs).
 
 inicial_texto("[[2,2,2,2,0,0,0,0],[2,2,2,0,0,0,0,0],[2,2,0,0,0,0,0,0],[2,0,0,0,0,0,0,0],[0,0,0,0,0,0,0,1],[0,0,0,0,0,0,1,1],[0,0,0,0,0,1,1,1],[0,0,0,0,1,1,1,1]]").
+
+%!  lance_sorteado(+Tab, +Lado, +Semente0, -Semente, -Tab1)
+%   Tab1 is Tab after a legal move of Lado drawn by a small linear
+%   congruential generator: the same seed gives the same move on every run,
+%   so random games repeat exactly.  Fails when Lado has no move.
+
+lance_sorteado(Tab, Lado, S0, S, Tab1) :-
+    jogadas(Tab, Lado, Js),
+    length(Js, K),
+    K > 0,
+    S is (S0 * 1103515245 + 12345) mod 2147483648,
+    I is (S >> 8) mod K,
+    nth0(I, Js, De-Para),
+    mover(Tab, De, Para, Tab1).

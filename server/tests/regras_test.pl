@@ -141,12 +141,7 @@ test(legal_concorda_com_o_gerador) :-
 
 partida_aleatoria(0, _, _, _, []) :- !.
 partida_aleatoria(N, T, L, S0, [T-L|Ps]) :-
-    jogadas(T, L, Js),
-    length(Js, K),
-    S is (S0 * 1103515245 + 12345) mod 2147483648,
-    I is (S >> 8) mod K,
-    nth0(I, Js, De-Para),
-    mover(T, De, Para, T1),
+    lance_sorteado(T, L, S0, S, T1),
     outro(L, O),
     N1 is N - 1,
     partida_aleatoria(N1, T1, O, S, Ps).
