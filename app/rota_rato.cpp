@@ -18,17 +18,21 @@ Destino RotaRato::evento(int botao, int estado, bool noPainel) {
 
 bool FilaRato::aplicarJa(const EventoRato& e) {
     const bool largar = e.botao && e.estado != 0;
-    if (fila.empty() && !largar) return true;
+    const bool botaoValido = e.botao && e.qual >= 0 && e.qual < numBotoes;
+    if (fila.empty() && !largar && !(botaoValido && mudou[e.qual])) {
+        if (botaoValido) mudou[e.qual] = true;
+        return true;
+    }
     fila.push_back(e);
     return false;
 }
 
 std::vector<EventoRato> FilaRato::novoFrame() {
     std::vector<EventoRato> agora;
-    bool mudou[3] = {false, false, false};
+    for (bool& m : mudou) m = false;
     while (!fila.empty()) {
         const EventoRato& e = fila.front();
-        if (e.botao) {
+        if (e.botao && e.qual >= 0 && e.qual < numBotoes) {
             if (mudou[e.qual]) break;
             mudou[e.qual] = true;
         }

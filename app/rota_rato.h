@@ -26,17 +26,21 @@ struct EventoRato {
 
 // The mouse as the panel sees it. The panel samples the buttons once per frame, so a button
 // may change at most once between two of its frames: a release waits for the frame after
-// its press, and whatever comes after a waiting event waits behind it, in order. Otherwise
-// a quick click would be lost, and a drag would take the movement of the next one.
+// its press, a press for the frame after the release before it, and whatever comes after a
+// waiting event waits behind it, in order. Otherwise a quick click would be lost, and a drag
+// would take the movement of the next one.
 class FilaRato {
 public:
     // True when the event may reach the panel now; otherwise it is kept for later frames.
     bool aplicarJa(const EventoRato& e);
-    // Right after the panel's frame begins: the kept events it may now have, in order.
+    // Once the panel's frame has read the buttons: the kept events it may now have, in order.
     std::vector<EventoRato> novoFrame();
 
 private:
+    static constexpr int numBotoes = 3;
     std::deque<EventoRato> fila;
+    // Buttons changed since the panel last read them.
+    bool mudou[numBotoes] = {false, false, false};
 };
 
 // True for a window row (counted from the top) inside the panel strip.

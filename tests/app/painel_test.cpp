@@ -150,6 +150,31 @@ TEST(FilaRato, ADragEndingRightBeforeTheNextOneKeepsEachToItsOwnFrames) {
     EXPECT_EQ(f3[0].estado, 1);
 }
 
+// A slow frame lets the first click's release through at its end; the second click's press,
+// landing before the next frame reads the buttons, would hide that release.
+TEST(FilaRato, APressRightAfterAReleaseWasLetThroughWaitsForTheFrameThatSeesIt) {
+    FilaRato fila;
+    fila.aplicarJa(prime(0, 275, 95));
+    fila.aplicarJa(solta(0, 275, 95));
+    ASSERT_EQ(fila.novoFrame().size(), 1u);
+    EXPECT_TRUE(fila.aplicarJa(move(470, 477))) << "movement alone changes no button";
+    EXPECT_FALSE(fila.aplicarJa(prime(0, 470, 477)));
+    EXPECT_FALSE(fila.aplicarJa(solta(0, 470, 477)));
+
+    const auto f1 = fila.novoFrame();
+    ASSERT_EQ(f1.size(), 1u);
+    EXPECT_EQ(f1[0].estado, 0);
+    const auto f2 = fila.novoFrame();
+    ASSERT_EQ(f2.size(), 1u);
+    EXPECT_EQ(f2[0].estado, 1);
+    EXPECT_FALSE(fila.aplicarJa(prime(0, 470, 513))) << "the release is not seen yet";
+    EXPECT_EQ(fila.novoFrame().size(), 1u);
+    EXPECT_FALSE(fila.aplicarJa(solta(0, 470, 513)));
+    EXPECT_EQ(fila.novoFrame().size(), 1u);
+    EXPECT_TRUE(fila.novoFrame().empty());
+    EXPECT_TRUE(fila.aplicarJa(prime(0, 470, 530))) << "a quiet frame has read everything";
+}
+
 TEST(FilaRato, DifferentButtonsMayChangeInTheSameFrame) {
     FilaRato fila;
     fila.aplicarJa(prime(0, 1, 1));
