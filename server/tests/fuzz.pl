@@ -119,18 +119,23 @@ lixo(Porta) :-
                 [0'v, 0'a, 0x00, 0'l],
                 `validaJogada(7,4,6,3,[[2,2,2,2,0,0,0,0],[2,2,2,0,0,0,0,0],[2,2,0,0,0,0,0,0],[2,0,0,0,0,0,0,0],[0,0,0,0,0,0,0,1],[0,0,0,0,0,0,1,1],[0,0,0,0,0,1,1,1],[0,0,0,0,1,1,1,1]],1,`
               ],
-    length(Pedidos, N),
+    em_lote(Porta, Pedidos, Erros),
+    forall(member(E, Erros), E == `erro`).
+
+%   em_lote(+Porta, +Pedidos, -Respostas): every request sent in one piece,
+%   each ended by ".", with quit after them; one reply for each, in order,
+%   and then "ok" for the quit.
+em_lote(Porta, Pedidos, Respostas) :-
     foldl(juntar, Pedidos, [], Tudo0),
     append(Tudo0, `quit.\n`, Tudo),
     ligar(Porta, In, Out),
     bytes(Out, Tudo),
     respostas(In, Rs),
     fechar(In, Out),
+    length(Pedidos, N),
     length(Rs, K),
     K =:= N + 1,
-    last(Rs, `ok`),
-    append(Erros, [_], Rs),
-    forall(member(E, Erros), E == `erro`).
+    append(Respostas, [`ok`], Rs).
 
 juntar(P, Acc, Tudo) :-
     append([Acc, P, `.\n`], Tudo).
@@ -140,16 +145,7 @@ juntar(P, Acc, Tudo) :-
 aleatorio(Porta) :-
     N = 300,
     gerar(N, 12345, Pedidos),
-    foldl(juntar, Pedidos, [], Tudo0),
-    append(Tudo0, `quit.\n`, Tudo),
-    ligar(Porta, In, Out),
-    bytes(Out, Tudo),
-    respostas(In, Rs),
-    fechar(In, Out),
-    length(Rs, K),
-    K =:= N + 1,
-    last(Rs, `ok`),
-    append(Outras, [_], Rs),
+    em_lote(Porta, Pedidos, Outras),
     forall(member(R, Outras), resposta_bem_formada(R)).
 
 resposta_bem_formada(`erro`) :- !.
