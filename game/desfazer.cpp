@@ -40,6 +40,7 @@ void retiraUltimo() {
     descontaJogada(historico.back().jogador);
     historico.pop_back();
     --nJogadas;
+    ++alteracoesJogo;
 }
 
 void desfazDoisJogadores() {

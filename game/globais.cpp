@@ -50,5 +50,9 @@ std::int64_t ultimaLigacaoMs = INT64_MIN;
 bool avisoSemLigacao = false;
 bool avisoJogadaPC = false;
 
+int alteracoesJogo = 0;
+int alteracoesGravadas = 0;
+PartidaAcabada partidaAcabada;
+
 bool filmeEmCurso = false;
 EstadoJogo estadoAntesFilme = {};

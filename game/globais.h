@@ -61,6 +61,18 @@ extern std::int64_t ultimaLigacaoMs;  // link clock when a connect was last trie
 extern bool avisoSemLigacao;          // "Sem ligacao..." printed since the server last answered
 extern bool avisoJogadaPC;            // "Jogada do computador invalida!" printed
 
+// Moves, Undo steps and game ends since the program started: the saved game is written
+// whenever it moves on.
+extern int alteracoesJogo;
+extern int alteracoesGravadas;  // the count when the saved game was last written
+
+// The last game that ended, kept for "Gravar partida" after the board was reset.
+struct PartidaAcabada {
+    std::vector<mov> jogadas;
+    int modo = 0, nivel = 0, vencedor = 0;
+};
+extern PartidaAcabada partidaAcabada;
+
 // The game state saved when the replay film starts; it comes back after the film's last move.
 struct EstadoJogo {
     char tabuleiro[tamanhoTexto];

@@ -9,6 +9,7 @@
 
 #include "game/animacao.h"
 #include "game/desfazer.h"
+#include "game/exportacao.h"
 #include "game/globais.h"
 #include "game/julgamento.h"
 #include "game/ligacao.h"
@@ -73,6 +74,7 @@ void registaJogada(const char tab[tamanhoTexto]) {
     copiaTexto(movimento.tabuleiro, tab);
     historico.push_back(movimento);
     ++nJogadas;
+    ++alteracoesJogo;
 }
 
 void animaJogada() {
@@ -87,7 +89,9 @@ void terminaJogo(int r, bool mostraVitorias) {
     int vencedor = r == 0 ? outro(jogador) : jogador;
     ++(vencedor == 1 ? vitorias1 : vitorias2);
     if (mostraVitorias) diz("v1 = %d | v2 = %d\n", vitorias1, vitorias2);
+    guardaPartidaAcabada(vencedor);
     resetGame();
+    ++alteracoesJogo;
     diz("Jogo terminado!\n");
     placar.setPontos1(vitorias1);
     placar.setPontos2(vitorias2);
