@@ -53,5 +53,6 @@ void guardaJogoSeMudou() {
 }
 
 void guardaJogoAoSair() {
-    if (alteracoesJogo != 0) guarda();
+    // Only a game with moves: a fresh game replaces the saved one with its first move.
+    if (alteracoesJogo != 0 && !historico.empty()) guarda();
 }
