@@ -34,29 +34,6 @@ Momento agora() {
             jogadas1, jogadas2, passagensPC};
 }
 
-template <class F>
-std::string calado(F f) {
-    testing::internal::CaptureStdout();
-    f();
-    return testing::internal::GetCapturedStdout();
-}
-
-int nomeDaPeca(int x, int y) {
-    for (std::size_t k = 0; k < pecas.size(); ++k)
-        if (pecas[k].x == x && pecas[k].y == y) return static_cast<int>(k) + 1;
-    return 0;
-}
-
-// A player's move as the window makes it: the piece, the square, the turn step, the slide.
-std::string jogaPeloRato(int x0, int y0, int x1, int y1) {
-    return calado([&] {
-        handlePick(nomeDaPeca(x0, y0));
-        handlePick(100 + 10 * x1 + y1);
-        turnStep();
-        terminaAnimacao();
-    });
-}
-
 void esperaComputador() {
     calado([] {
         for (int i = 0; i < 10 && modo == 2 && jogador == 2; ++i) {

@@ -22,27 +22,10 @@ using namespace cantos_teste;
 
 namespace {
 
-template <class F>
-std::string calado(F f) {
-    testing::internal::CaptureStdout();
-    f();
-    return testing::internal::GetCapturedStdout();
-}
-
-int nomeDaPeca(int x, int y) {
-    for (std::size_t k = 0; k < pecas.size(); ++k)
-        if (pecas[k].x == x && pecas[k].y == y) return static_cast<int>(k) + 1;
-    return 0;
-}
-
 std::string joga(int x0, int y0, int x1, int y1) {
-    return calado([&] {
-        handlePick(nomeDaPeca(x0, y0));
-        handlePick(100 + 10 * x1 + y1);
-        turnStep();
-        terminaAnimacao();
-        guardaJogoSeMudou();
-    });
+    std::string saida = jogaPeloRato(x0, y0, x1, y1);
+    guardaJogoSeMudou();
+    return saida;
 }
 
 class Gravacao : public ComServidor {

@@ -146,13 +146,6 @@ protected:
         setServerPortForTests(portaServidor);
     }
 
-    template <class F>
-    std::string calado(F f) {
-        testing::internal::CaptureStdout();
-        f();
-        return testing::internal::GetCapturedStdout();
-    }
-
     int sorte(int n) { return std::uniform_int_distribution<int>(0, n - 1)(gerador_); }
     bool chance(int porCento) { return sorte(100) < porCento; }
 
