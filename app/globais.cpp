@@ -30,3 +30,4 @@ Volta volta;
 GLUquadric* quadrica = nullptr;
 std::int64_t instanteRelogio = 0;
 unsigned int selectBuf[tamanhoSelectBuf];
+std::string avisoServidor;

@@ -2,6 +2,7 @@
 // the geometry of board, menu and scoreboard. Defined in app/globais.cpp.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include <GL/glu.h>
 
@@ -51,3 +52,7 @@ extern std::int64_t instanteRelogio;
 // Selection buffer of the picking pass.
 constexpr int tamanhoSelectBuf = 512;
 extern unsigned int selectBuf[tamanhoSelectBuf];
+
+// Why the rules server an installed game starts for itself could not be had; empty while
+// nothing went wrong. Printed on the console when set, for a status area to show as well.
+extern std::string avisoServidor;
