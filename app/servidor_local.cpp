@@ -91,6 +91,8 @@ void paraAoSair() { paraServidorLocal(); }
 
 }  // namespace
 
+// "quit." is the one request that changes nothing: the server answers it and closes this
+// connection only, going on serving the others.
 NaPorta quemEscuta(int porta, int esperaMs) {
     const int s = liga(porta);
     if (s < 0) return NaPorta::Nada;

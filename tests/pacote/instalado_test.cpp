@@ -1,6 +1,6 @@
 // The game as a player installs it: `cmake --install` into a temporary prefix with DESTDIR,
-// then the installed cantos started from another folder, with nothing telling it where its
-// files are. Runs in a private network namespace (see tests/e2e/isolado.sh), so the game's
+// then the installed cantos started from another folder, its home, with nothing telling it
+// where its files are. Runs in a private network namespace (see tests/e2e/isolado.sh), so the game's
 // own port 60070 is free for the server the game starts.
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -125,10 +125,20 @@ protected:
         char modelo[] = "/tmp/cantos-casa-XXXXXX";
         ASSERT_NE(mkdtemp(modelo), nullptr);
         casa = modelo;
+        const char* h = std::getenv("HOME");
+        home = h ? h : "";
+        setenv("HOME", casa.c_str(), 1);
     }
     void TearDown() override {
         cantos.reset();
+        setenv("HOME", home.c_str(), 1);
         std::system(("rm -rf '" + casa + "'").c_str());
+    }
+
+    // What the game and its server left in the home folder they were started from, beyond
+    // the test's own record of their output.
+    std::string deixadoEmCasa() {
+        return teste::executa("cd '" + casa + "' && find . -mindepth 1 ! -name saida.txt");
     }
 
     // The installed game, started in `casa` with CANTOS_DATA unset, until its window shows.
@@ -160,7 +170,7 @@ protected:
         azul = nAzul / total;
     }
 
-    std::string instalado, casa;
+    std::string instalado, casa, home;
 };
 
 TEST_F(Instalado, EverythingIsInItsStandardPlaceAndTheDesktopEntryIsValid) {
@@ -234,6 +244,7 @@ TEST_F(Instalado, StartsItsOwnServerShowsTheMenuJudgesAFirstMoveAndStopsTheServe
     saiComEscape();
     EXPECT_TRUE(kill(pidServidor, 0) != 0 && errno == ESRCH) << "the server outlived the game";
     EXPECT_FALSE(algoEscuta()) << "something still listens on the game's port";
+    EXPECT_EQ(deixadoEmCasa(), "");
 }
 
 TEST_F(Instalado, AnotherProgramOnThePortIsNamedOnTheConsoleAndTheGameStillOpens) {
