@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <string>
 
 #include <gtest/gtest.h>
 
@@ -14,64 +13,30 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Dados : public ::testing::Test {
-protected:
-    void SetUp() override {
-        raiz = fs::path(testing::TempDir()) / ("cantos-dados-" + std::to_string(getpid()));
-        fs::remove_all(raiz);
-        bin = raiz / "usr/bin";
-        instalada = raiz / "usr/share/cantos";
-        runtime = raiz / "usr/bin/runtime";
-        fs::create_directories(bin);
-    }
-    void TearDown() override { fs::remove_all(raiz); }
+TEST(Dados, CantosDataThenTheInstallThenTheBuildTreeEachOnlyWhenItHoldsTheData) {
+    const fs::path raiz = fs::path(testing::TempDir()) / ("cantos-dados-" + std::to_string(getpid()));
+    const fs::path bin = raiz / "usr/bin", instalada = raiz / "usr/share/cantos",
+                   runtime = bin / "runtime", minha = raiz / "minha";
+    for (const fs::path& p : {instalada / "server", runtime, minha}) fs::create_directories(p);
+    for (const fs::path& p : {instalada, runtime}) std::ofstream(p / "japan.sgx") << "<sgx/>";
+    std::ofstream(instalada / "server/servidor.pl") << ":- true.";
 
-    // A folder holding the first scenery.
-    std::string comCenario(const fs::path& pasta) {
-        fs::create_directories(pasta);
-        std::ofstream(pasta / "japan.sgx") << "<sgx/>";
-        return pasta.string();
-    }
-
-    fs::path raiz, bin, instalada, runtime;
-};
-
-TEST_F(Dados, CantosDataComesFirstWhenItNamesAFolderEvenWithoutSceneries) {
-    comCenario(instalada);
-    comCenario(runtime);
-    const fs::path minha = raiz / "minha";
-    fs::create_directories(minha);
+    // CANTOS_DATA is the player's word: any folder will do, and a missing one is passed over.
     EXPECT_EQ(procuraPastaDados(minha.c_str(), bin.string()), minha.string());
-}
+    EXPECT_EQ(procuraPastaDados((raiz / "nada").c_str(), bin.string()), instalada.string());
+    EXPECT_EQ(procuraPastaDados(nullptr, bin.string()), instalada.string());
+    EXPECT_EQ(servidorInstalado(bin.string()), (instalada / "server/servidor.pl").string());
 
-TEST_F(Dados, TheInstallsShareFolderComesBeforeTheBuildTreesRuntime) {
-    const std::string esperada = comCenario(instalada);
-    comCenario(runtime);
-    EXPECT_EQ(procuraPastaDados((raiz / "nao-existe").c_str(), bin.string()), esperada);
-    EXPECT_EQ(procuraPastaDados(nullptr, bin.string()), esperada);
-}
-
-TEST_F(Dados, AFolderWithoutSceneriesIsPassedOverForTheRuntime) {
-    fs::create_directories(instalada);
-    const std::string esperada = comCenario(runtime);
-    EXPECT_EQ(procuraPastaDados(nullptr, bin.string()), esperada);
-}
-
-TEST_F(Dados, NothingFoundIsEmpty) {
+    // A folder without the sceneries is no data folder; a build tree ships no server.
+    fs::remove_all(instalada);
+    EXPECT_EQ(procuraPastaDados(nullptr, bin.string()), runtime.string());
+    EXPECT_EQ(servidorInstalado(bin.string()), "");
+    fs::remove(runtime / "japan.sgx");
     EXPECT_EQ(procuraPastaDados(nullptr, bin.string()), "");
     EXPECT_EQ(procuraPastaDados(nullptr, ""), "");
-}
 
-TEST_F(Dados, OnlyAnInstallShipsItsServer) {
-    comCenario(runtime);
-    EXPECT_EQ(servidorInstalado(bin.string()), "");
-    fs::create_directories(instalada / "server");
-    std::ofstream(instalada / "server/servidor.pl") << ":- true.";
-    EXPECT_EQ(servidorInstalado(bin.string()), (instalada / "server/servidor.pl").string());
-}
-
-TEST(PastaDoPrograma, IsTheFolderOfTheRunningTest) {
     EXPECT_EQ(pastaDoPrograma(), std::string(CANTOS_BINARY_DIR) + "/tests/app");
+    fs::remove_all(raiz);
 }
 
 }  // namespace
