@@ -32,3 +32,4 @@ std::int64_t instanteRelogio = 0;
 unsigned int selectBuf[tamanhoSelectBuf];
 
 Definicoes definicoesGravadas;
+std::string avisoServidor;

@@ -2,6 +2,7 @@
 // the geometry of board, menu and scoreboard. Defined in app/globais.cpp.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include <GL/glu.h>
 
@@ -56,3 +57,7 @@ extern unsigned int selectBuf[tamanhoSelectBuf];
 
 // The settings as last written, so that a frame writes them only when they change.
 extern Definicoes definicoesGravadas;
+
+// Why the rules server an installed game starts for itself could not be had; empty while
+// nothing went wrong. Printed on the console when set, for a status area to show as well.
+extern std::string avisoServidor;

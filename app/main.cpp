@@ -1,14 +1,17 @@
 // Cantos 3D: the window, its panel and timers, the first scenery, the rules server, the loop.
 #include <GL/freeglut.h>
 
+#include "app/ajuda.h"
 #include "app/camaras.h"
 #include "app/definicoes.h"
+#include "app/dados.h"
 #include "app/eventos.h"
 #include "app/frame.h"
 #include "app/globais.h"
 #include "app/graficos.h"
 #include "app/janela.h"
 #include "app/painel.h"
+#include "app/servidor_local.h"
 #include "app/temporizadores.h"
 #include "game/animacao.h"
 #include "game/globais.h"
@@ -17,6 +20,10 @@
 #include "game/turno.h"
 
 int main(int argc, char** argv) {
+    if (const int fim = trataOpcoes(argc, argv); fim >= 0) return fim;
+    entraPastaDados();
+    // Started now, it is up by the time the window is: the wait below is seldom a wait.
+    lancaServidorInstalado();
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(550, 550);
@@ -41,6 +48,7 @@ int main(int argc, char** argv) {
     // After the program's own textures exist, so the font is unlikely to want their names.
     criaTexturaFonte();
 
+    esperaServidorLocal(10000);
     connectServer();
     initBoardTexts();
     carregaJogoGuardado();

@@ -33,27 +33,36 @@ inline std::string executa(const std::string& comando) {
 inline void dorme(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 // The program running in `pasta`, its standard output line-buffered into pasta/saida.txt.
+// The built program reads its data from `pasta` too (CANTOS_DATA).
 class Programa {
 public:
-    // `casa` is the game's HOME, where it keeps its saved game and settings: by default one
-    // of its own in the folder, so that no run sees another's files or the user's.
+    // The game keeps its saved game and settings under HOME: `casa` gives it one, by default a
+    // folder of its own beside its output, so that no run sees another's files or the user's.
     explicit Programa(const std::string& pasta, std::string casa = "")
+        : Programa(pasta, caminhoPrograma(), pasta, false, casa.empty() ? pasta + "/casa" : casa) {}
+    // `programa` started in `pasta`, with CANTOS_DATA set to `dados` unless that is empty;
+    // with `comErros` its standard error goes into pasta/saida.txt as well; HOME is left as
+    // it is when `casa` is empty.
+    Programa(const std::string& pasta, const std::string& programa, const std::string& dados,
+             bool comErros = false, const std::string& casa = "")
         : ficheiroSaida(pasta + "/saida.txt") {
-        if (casa.empty()) casa = pasta + "/casa";
         std::fflush(stdout);
         pid = fork();
         if (pid == 0) {
             if (chdir(pasta.c_str()) != 0) _exit(126);
-            setenv("HOME", casa.c_str(), 1);
+            if (!casa.empty()) setenv("HOME", casa.c_str(), 1);
             unsetenv("XDG_STATE_HOME");
             unsetenv("XDG_CONFIG_HOME");
             if (!std::freopen("saida.txt", "w", stdout)) _exit(126);
+            if (comErros) dup2(fileno(stdout), STDERR_FILENO);
+            if (dados.empty()) unsetenv("CANTOS_DATA");
+            else setenv("CANTOS_DATA", dados.c_str(), 1);
             // stdbuf preloads its own library ahead of a sanitizer's runtime.
             const char* asan = std::getenv("ASAN_OPTIONS");
             const std::string opcoes =
                 std::string(asan ? asan : "") + (asan ? ":" : "") + "verify_asan_link_order=0";
             setenv("ASAN_OPTIONS", opcoes.c_str(), 1);
-            const char* p = caminhoPrograma().c_str();
+            const char* p = programa.c_str();
             execlp("stdbuf", "stdbuf", "-oL", p, static_cast<char*>(nullptr));
             execl(p, p, static_cast<char*>(nullptr));
             _exit(127);
@@ -111,10 +120,10 @@ private:
 };
 
 // The test's display is its own, so the program's path names its one window.
-inline std::string procuraJanela() {
+inline std::string procuraJanela(const std::string& titulo = caminhoPrograma()) {
     for (int i = 0; i < 100; ++i) {
-        const std::string id = executa("xdotool search --onlyvisible --name '^" +
-                                       caminhoPrograma() + "$' 2>/dev/null");
+        const std::string id = executa("xdotool search --onlyvisible --name '^" + titulo +
+                                       "$' 2>/dev/null");
         if (!id.empty()) return id.substr(0, id.find('\n'));
         dorme(100);
     }
