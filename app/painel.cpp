@@ -14,11 +14,14 @@
 #include "app/bola.h"
 #include "app/camaras.h"
 #include "app/controlos.h"
+#include "app/estado_desenho.h"
 #include "app/eventos.h"
+#include "app/fontes.h"
 #include "app/globais.h"
 #include "app/rota_rato.h"
 #include "app/temporizadores.h"
 #include "game/globais.h"
+#include "game/volta_menu.h"
 
 namespace {
 
@@ -206,14 +209,14 @@ void botoes(float x) {
 }
 
 void lista(const char* rotulo, const ItemLista* itens, int n, int* variavel, int& mostrado,
-           float x, float largura) {
+           float x, float largura, const char* emVista = nullptr) {
     mostrado = itemMostrado(itens, n, *variavel, mostrado);
     ImGui::SetCursorPosX(x);
     ImGui::TextUnformatted(rotulo);
     ImGui::SetCursorPosX(x);
     ImGui::SetNextItemWidth(largura);
     ImGui::PushID(rotulo);
-    if (ImGui::BeginCombo("##lista", itens[mostrado].texto)) {
+    if (ImGui::BeginCombo("##lista", emVista ? emVista : itens[mostrado].texto)) {
         const ImVec2 p = ImGui::GetWindowPos(), t = ImGui::GetWindowSize();
         popups.push_back({p.x, p.y, p.x + t.x, p.y + t.y});
         for (int i = 0; i < n; ++i) {
@@ -227,14 +230,28 @@ void lista(const char* rotulo, const ItemLista* itens, int n, int* variavel, int
     ImGui::PopID();
 }
 
+// Under the lists: the hints switch and the way back to the menu.
+void ajudasEMenu(float x, float largura) {
+    ImGui::SetCursorPos(ImVec2(x, ImGui::GetCursorPosY() + 2));
+    ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(3, 1));
+    ImGui::Checkbox("Ajudas", &ajudas);
+    const float w = 52.0f;
+    ImGui::SameLine(x + largura - w);
+    if (ImGui::Button("Menu", ImVec2(w, 0))) voltaAoMenu();
+    ImGui::PopStyleVar();
+}
+
 void listas(float x, float largura) {
     ImGui::SetCursorPosY(margem - 3);
     ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(4, 1));
     ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(5, 2));
-    lista("Camara", itensCamara, 4, &camara, mostradoCamara, x, largura);
+    const int emVista = fimDeJogo.activo ? fimDeJogo.camara : camara;
+    lista("Camara", itensCamara, 4, &camara, mostradoCamara, x, largura,
+          textoCamara(emVista, mostradoCamara));
     lista("Ambiente", itensAmbiente, 3, &ambiente, mostradoAmbiente, x, largura);
     lista("Materiais", itensMateriais, 4, &materialPecas, mostradoMateriais, x, largura);
     ImGui::PopStyleVar(2);
+    ajudasEMenu(x, largura);
 }
 
 void constroiPainel() {
@@ -268,6 +285,8 @@ void constroiPainel() {
     const float resto = io.DisplaySize.x - x - margem;
     listas(x, resto > 120.0f ? resto : 120.0f);
     ImGui::End();
+    desenhaEstado();
+    desenhaFimDeJogo();
 }
 
 }  // namespace
@@ -279,6 +298,7 @@ void iniciaPainel() {
     io.IniFilename = nullptr;
     io.LogFilename = nullptr;
     aplicaEstilo();
+    carregaFontes();
     ImGui_ImplGLUT_Init();
     ImGui_ImplOpenGL2_Init();
     io.DisplaySize = ImVec2(float(larguraJanela), float(alturaJanela));

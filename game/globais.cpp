@@ -52,3 +52,9 @@ bool avisoJogadaPC = false;
 
 bool filmeEmCurso = false;
 EstadoJogo estadoAntesFilme = {};
+
+Veredicto ultimoVeredicto = Veredicto::nenhum;
+char textoVeredicto[160] = "";
+bool ajudas = true;
+bool destinosMarcados[8][8] = {};
+FimDeJogo fimDeJogo;

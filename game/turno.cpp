@@ -9,9 +9,11 @@
 
 #include "game/animacao.h"
 #include "game/desfazer.h"
+#include "game/fim_jogo.h"
 #include "game/globais.h"
 #include "game/julgamento.h"
 #include "game/ligacao.h"
+#include "game/veredicto.h"
 
 extern const char tabuleiroInicial[] =
     "[[2,2,2,2,0,0,0,0],[2,2,2,0,0,0,0,0],[2,2,0,0,0,0,0,0],[2,0,0,0,0,0,0,0],"
@@ -138,6 +140,7 @@ bool verificaFim(int m, const char* tab, bool mostraVitorias) {
         ++jogadasDe(jogador);
         diz("Jogadas:\nJogador1: %d\nJogador2: %d\n", jogadas1, jogadas2);
     } else {
+        guardaFimDeJogo(r, m, tab);
         terminaJogo(r, mostraVitorias);
     }
     return true;
@@ -177,6 +180,7 @@ void vezDoisJogadores() {
     if (!pedeValidacao(ans)) return;
     if (!judgeMoveTwoPlayers(tabuleiro, ans)) {
         diz("Jogada Invalida!\n");
+        anotaVeredicto(Veredicto::jogadaInvalida);
         return largaSelecao();
     }
     if (rodaCamara == 1) camara = jogador == 1 ? 0 : 1;
@@ -184,6 +188,7 @@ void vezDoisJogadores() {
     registaJogada(tabuleiro);
     diz("\n%d\n", nJogadas);
     diz("Jogada Valida!\n");
+    anotaVeredicto(Veredicto::jogadaValida);
     takeBoardFromReply(ans, tabuleiro);
     animaJogada();
     if (!verificaFim(jogadasDe(jogador), tabuleiro, false)) {
@@ -201,6 +206,7 @@ void vezDoJogadorContraPC() {
         Antes antes = guarda();
         registaJogada(tabuleiro);
         diz("Jogada Valida\n");
+        anotaVeredicto(Veredicto::jogadaValida);
         copiaTexto(tabuleiro, ans);
         animaJogada();
         if (!verificaFim(jogadas1, tabuleiro, false)) {
@@ -211,6 +217,7 @@ void vezDoJogadorContraPC() {
         tabuleiroParaPC();
     } else {
         diz("Jogada Invalida!\n");
+        anotaVeredicto(Veredicto::jogadaInvalida);
     }
     largaSelecao();
 }
@@ -222,6 +229,7 @@ bool leJogadaPC(const char resposta[tamanhoTexto], std::array<int, 4>& numeros) 
     for (int n : numeros) {
         if (n < 0 || n > 7) {
             if (!avisoJogadaPC) diz("Jogada do computador invalida!\n");
+            anotaVeredicto(Veredicto::jogadaPCInvalida);
             avisoJogadaPC = true;
             return false;
         }
@@ -351,13 +359,13 @@ void menuChoice(int name) {
         modo = 1;
         break;
     case 502:
-        if (!comNivel) break;
+        if (!comNivel) return anotaVeredicto(Veredicto::escolhaNivel);
         camara = 9;
         restartClock();
         modo = 2;
         break;
     case 503:
-        if (!comNivel) break;
+        if (!comNivel) return anotaVeredicto(Veredicto::escolhaNivel);
         passagensPC = 0;
         camara = 9;
         restartClock();
