@@ -25,7 +25,9 @@ void escreveJogo(const Situacao& s, char* t, int n) {
         std::snprintf(t, n, "Computador contra Computador · Nível %d", s.nivel);
         break;
     default:
-        if (comNivel)
+        if (s.fimDeJogo)
+            std::snprintf(t, n, "Fim do jogo: clique na vista para voltar ao menu");
+        else if (comNivel)
             std::snprintf(t, n, "Menu · Nível %d: escolha o modo", s.nivel);
         else
             std::snprintf(t, n, "Menu: escolha o modo (contra o computador, antes o nível)");
@@ -89,6 +91,7 @@ Situacao situacaoActual() {
     s.veredicto = ultimoVeredicto;
     s.textoVeredicto = textoVeredicto;
     s.filme = filmeActivo();
+    s.fimDeJogo = fimDeJogo.activo;
     s.totalFilme = int(historico.size());
     s.jogadaFilme = indiceFilme + 1 < s.totalFilme ? indiceFilme + 1 : s.totalFilme;
     return s;

@@ -11,6 +11,7 @@ struct Situacao {
     Veredicto veredicto = Veredicto::nenhum;
     const char* textoVeredicto = "";
     bool filme = false;
+    bool fimDeJogo = false;  // the end banner shows
     int jogadaFilme = 0, totalFilme = 0;
 };
 

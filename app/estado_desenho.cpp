@@ -54,11 +54,12 @@ void desenhaFimDeJogo() {
     textoFimDeJogo(fimDeJogo, titulo, razao, sizeof razao);
     const ImGuiIO& io = ImGui::GetIO();
     const float alturaVista = io.DisplaySize.y - alturaPainel;
-    ImGui::SetNextWindowPos(ImVec2(io.DisplaySize.x / 2, alturaVista * 0.62f), ImGuiCond_Always,
-                            ImVec2(0.5f, 0.5f));
+    // Low in the view, over the table's edge: the board stays in sight from every camera.
+    ImGui::SetNextWindowPos(ImVec2(io.DisplaySize.x / 2, alturaVista - 6), ImGuiCond_Always,
+                            ImVec2(0.5f, 1.0f));
     ImGui::SetNextWindowSizeConstraints(ImVec2(0, 0), ImVec2(io.DisplaySize.x - 20, alturaVista));
     ImGui::SetNextWindowBgAlpha(0.85f);
-    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(16, 10));
+    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(14, 6));
     ImGui::PushStyleVar(ImGuiStyleVar_WindowRounding, 6.0f);
     ImGui::Begin("FimDeJogo", nullptr, sobreposto);
     ImGui::PushFont(fonteGrande());
