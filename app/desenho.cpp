@@ -65,18 +65,18 @@ void drawMarca(int x, int y, float margem, const GLfloat cor[3]) {
 
 // The last move's two squares, and where the picked piece can go.
 void drawMarcas() {
-    const GLfloat ambar[3] = {0.95f, 0.68f, 0.18f}, verde[3] = {0.25f, 0.85f, 0.35f};
+    const GLfloat azul[3] = {0.35f, 0.62f, 0.98f}, verde[3] = {0.25f, 0.85f, 0.35f};
     int q[4];
     if (fimDeJogo.activo) {
         if (fimDeJogo.temUltima) {
-            drawMarca(fimDeJogo.ultima[0], fimDeJogo.ultima[1], 0.08f, ambar);
-            drawMarca(fimDeJogo.ultima[2], fimDeJogo.ultima[3], 0.08f, ambar);
+            drawMarca(fimDeJogo.ultima[0], fimDeJogo.ultima[1], 0.08f, azul);
+            drawMarca(fimDeJogo.ultima[2], fimDeJogo.ultima[3], 0.08f, azul);
         }
         return;
     }
     if (ultimaJogada(q)) {
-        drawMarca(q[0], q[1], 0.08f, ambar);
-        drawMarca(q[2], q[3], 0.08f, ambar);
+        drawMarca(q[0], q[1], 0.08f, azul);
+        drawMarca(q[2], q[3], 0.08f, azul);
     }
     for (int x = 0; x < 8; ++x)
         for (int y = 0; y < 8; ++y)
