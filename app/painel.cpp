@@ -20,6 +20,7 @@
 #include "app/globais.h"
 #include "app/rota_rato.h"
 #include "app/temporizadores.h"
+#include "game/destinos.h"
 #include "game/globais.h"
 #include "game/volta_menu.h"
 
@@ -201,9 +202,16 @@ void botoes(float x) {
     const float altura = (diametroBola + 16 - 2 * 6) / 3;
     const ImVec2 tamanho(larguraBotoes, altura);
     ImGui::SetCursorPos(ImVec2(x, margem));
-    if (ImGui::Button("Undo", tamanho)) undoCallback(1);
+    // Both move pieces back: the hints of a piece picked before would point from nowhere.
+    if (ImGui::Button("Undo", tamanho)) {
+        limpaDestinos();
+        undoCallback(1);
+    }
     ImGui::SetCursorPosX(x);
-    if (ImGui::Button("Filme do jogo", tamanho)) replayCallback(1);
+    if (ImGui::Button("Filme do jogo", tamanho)) {
+        limpaDestinos();
+        replayCallback(1);
+    }
     ImGui::SetCursorPosX(x);
     if (ImGui::Button("RodaCamara", tamanho)) rodaCamaraCallback(1);
 }
@@ -245,9 +253,10 @@ void listas(float x, float largura) {
     ImGui::SetCursorPosY(margem - 3);
     ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(4, 1));
     ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(5, 2));
-    const int emVista = fimDeJogo.activo ? fimDeJogo.camara : camara;
-    lista("Camara", itensCamara, 4, &camara, mostradoCamara, x, largura,
-          textoCamara(emVista, mostradoCamara));
+    // Under the end banner the view is the finished game's: a choice turns that one.
+    int* emVista = fimDeJogo.activo ? &fimDeJogo.camara : &camara;
+    lista("Camara", itensCamara, 4, emVista, mostradoCamara, x, largura,
+          textoCamara(*emVista, mostradoCamara));
     lista("Ambiente", itensAmbiente, 3, &ambiente, mostradoAmbiente, x, largura);
     lista("Materiais", itensMateriais, 4, &materialPecas, mostradoMateriais, x, largura);
     ImGui::PopStyleVar(2);
