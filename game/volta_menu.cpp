@@ -21,5 +21,3 @@ void voltaAoMenu() {
     dispensaFimDeJogo();
     anotaVeredicto(Veredicto::nenhum);
 }
-
-bool semJogo() { return modo != 1 && modo != 2 && modo != 3; }

@@ -5,6 +5,3 @@
 // pieces go back, the hints and the end banner go, and the menu shows. The win counts
 // and the side to begin stay as they are.
 void voltaAoMenu();
-
-// True when no game is being played: the view off the menu has nothing to do.
-bool semJogo();
