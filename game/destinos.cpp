@@ -16,10 +16,13 @@ const char* saltaEspacos(const char* p) {
     return p;
 }
 
-// One "[x,y]" with single digits 0 to 7; the character after it, or nullptr.
+bool coordenada(char c) { return c >= '0' && c <= '7'; }
+
+// One "[x,y]" with single digits 0 to 7; the character after it, or nullptr. Read in order,
+// so that a reply cut short stops at its end.
 const char* leQuadrado(const char* p, int& x, int& y) {
-    if (p[0] != '[' || p[2] != ',' || p[4] != ']') return nullptr;
-    if (p[1] < '0' || p[1] > '7' || p[3] < '0' || p[3] > '7') return nullptr;
+    if (p[0] != '[' || !coordenada(p[1]) || p[2] != ',' || !coordenada(p[3]) || p[4] != ']')
+        return nullptr;
     x = p[1] - '0';
     y = p[3] - '0';
     return p + 5;
