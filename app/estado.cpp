@@ -47,13 +47,13 @@ void escreveAviso(const Situacao& s, LinhasEstado& l) {
     } else if (emJogo(s.modo) && computadorAJogar(s)) {
         std::snprintf(l.aviso, n, "O computador está a pensar…");
         l.tom = Tom::espera;
-    } else if (s.veredicto == Veredicto::escolhaNivel) {
+    } else if (s.veredicto == VeredictoJogada::escolhaNivel) {
         // Stale once a level is chosen.
         if (s.nivel != 1 && s.nivel != 2) std::snprintf(l.aviso, n, "Escolha primeiro o nível");
         l.tom = Tom::mau;
-    } else if (s.veredicto != Veredicto::nenhum) {
+    } else if (s.veredicto != VeredictoJogada::nenhum) {
         std::snprintf(l.aviso, n, "%s", s.textoVeredicto);
-        l.tom = s.veredicto == Veredicto::jogadaValida ? Tom::bom : Tom::mau;
+        l.tom = s.veredicto == VeredictoJogada::jogadaValida ? Tom::bom : Tom::mau;
     }
 }
 

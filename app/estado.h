@@ -8,7 +8,7 @@ struct Situacao {
     int vitorias1 = 0, vitorias2 = 0;
     int relogio[4] = {0, 0, 0, 0};
     bool semLigacao = false;
-    Veredicto veredicto = Veredicto::nenhum;
+    VeredictoJogada veredicto = VeredictoJogada::nenhum;
     const char* textoVeredicto = "";
     bool filme = false;
     bool fimDeJogo = false;  // the end banner shows

@@ -6,7 +6,9 @@
 
 #include <GL/freeglut.h>
 
+#include "app/definicoes.h"
 #include "app/desenho.h"
+#include "game/persistencia.h"
 #include "app/globais.h"
 #include "app/painel.h"
 #include "app/temas.h"
@@ -69,6 +71,8 @@ void desenhaCena() {
 void displayCallback() {
     desenhaCena();
     turnStep();
+    guardaJogoSeMudou();
+    guardaDefinicoesSeMudaram();
     desenhaPainel();
     glutSwapBuffers();
     glFlush();

@@ -30,3 +30,5 @@ Volta volta;
 GLUquadric* quadrica = nullptr;
 std::int64_t instanteRelogio = 0;
 unsigned int selectBuf[tamanhoSelectBuf];
+
+Definicoes definicoesGravadas;

@@ -5,6 +5,8 @@
 
 #include <GL/glu.h>
 
+#include "app/definicoes.h"
+
 // Window.
 extern int janelaPrincipal;
 extern int larguraJanela, alturaJanela;  // last size given to the reshape callback
@@ -51,3 +53,6 @@ extern std::int64_t instanteRelogio;
 // Selection buffer of the picking pass.
 constexpr int tamanhoSelectBuf = 512;
 extern unsigned int selectBuf[tamanhoSelectBuf];
+
+// The settings as last written, so that a frame writes them only when they change.
+extern Definicoes definicoesGravadas;

@@ -7,6 +7,7 @@
 
 #include "app/globais.h"
 #include "game/ligacao.h"
+#include "game/persistencia.h"
 
 AreaVista areaVista(int largura, int altura) {
     const int painel = altura > alturaPainel ? alturaPainel : altura - 1;
@@ -25,6 +26,7 @@ void reshapeCallback(int w, int h) {
 
 void keyboardCallback(unsigned char key, int, int) {
     if (key != 27) return;
+    guardaJogoAoSair();
     quitServer();
     std::exit(0);
 }

@@ -2,6 +2,7 @@
 #include <GL/freeglut.h>
 
 #include "app/camaras.h"
+#include "app/definicoes.h"
 #include "app/eventos.h"
 #include "app/frame.h"
 #include "app/globais.h"
@@ -12,6 +13,7 @@
 #include "game/animacao.h"
 #include "game/globais.h"
 #include "game/ligacao.h"
+#include "game/persistencia.h"
 #include "game/turno.h"
 
 int main(int argc, char** argv) {
@@ -31,6 +33,7 @@ int main(int argc, char** argv) {
     buildPieces();
     // The board array starts as the pieces stand: picking names only its empty squares.
     copyBoard(casas, casasIniciais);
+    carregaDefinicoes();
     ambienteCarregado = ambiente;
     glutTimerFunc(periodo, cameraTimer, 0);
     glutIdleFunc(idleCallback);
@@ -40,7 +43,9 @@ int main(int argc, char** argv) {
 
     connectServer();
     initBoardTexts();
+    carregaJogoGuardado();
     glutMainLoop();
+    guardaJogoAoSair();
     quitServer();
     return 0;
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
+#include <string>
 #include <vector>
 
 #include <GL/freeglut.h>
@@ -21,6 +23,7 @@
 #include "app/rota_rato.h"
 #include "app/temporizadores.h"
 #include "game/destinos.h"
+#include "game/exportacao.h"
 #include "game/globais.h"
 #include "game/volta_menu.h"
 
@@ -198,8 +201,18 @@ void barra(float x) {
                                         ImGui::GetColorU32(ImGuiCol_Separator), 1.0f);
 }
 
+// The record goes to the player's documents; the console says where.
+void gravaPartidaCallback() {
+    const std::string caminho = gravaPartida(std::time(nullptr));
+    if (caminho.empty())
+        std::printf("Nada gravado: sem partida para gravar ou sem pasta de documentos\n");
+    else
+        std::printf("Partida gravada em %s\n", caminho.c_str());
+    std::fflush(stdout);
+}
+
 void botoes(float x) {
-    const float altura = (diametroBola + 16 - 2 * 6) / 3;
+    const float altura = (diametroBola + 16 - 3 * ImGui::GetStyle().ItemSpacing.y) / 4;
     const ImVec2 tamanho(larguraBotoes, altura);
     ImGui::SetCursorPos(ImVec2(x, margem));
     // Both move pieces back: the hints of a piece picked before would point from nowhere.
@@ -214,6 +227,8 @@ void botoes(float x) {
     }
     ImGui::SetCursorPosX(x);
     if (ImGui::Button("RodaCamara", tamanho)) rodaCamaraCallback(1);
+    ImGui::SetCursorPosX(x);
+    if (ImGui::Button("Gravar partida", tamanho)) gravaPartidaCallback();
 }
 
 void lista(const char* rotulo, const ItemLista* itens, int n, int* variavel, int& mostrado,

@@ -50,7 +50,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* d, size_t size) {
     if (size < 1) return 0;
-    const int passagensPC = d[0] & 3;
     const uint8_t* corpo = d + 1;
     const std::size_t resto = size - 1;
     const void* barra = std::memchr(corpo, '|', resto);
@@ -67,17 +66,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* d, size_t size) {
 
     // Two players: judge, then take the board from the reply. The board sent with the next
     // request is that text, so it must still be a whole board.
-    judgeMoveTwoPlayers(tabuleiro.b, ans.b);
+    const bool mudou = boardChanged(tabuleiro.b, ans.b);
+    if (tabuleiroValido)
+        exige(mudou == (casas(tabuleiro.b) != casas(ans.b)), "a move judged by anything but the squares");
     {
         Texto novo = tabuleiro;
         takeBoardFromReply(ans.b, novo.b);
         exige(isBoardReply(novo.b), "board taken from the reply is not a board: \"%s\"", novo.b);
         exige(casas(novo.b) == casas(ans.b), "board taken from the reply differs from it");
     }
-
-    // Player against computer: the judging reads both texts at offsets built from their
-    // line-break counts.
-    judgeMovePlayerVsComputer(tabuleiro.b, ans.b, passagensPC);
 
     // The computer's move: the reply without line feeds, compared with the board held.
     Texto resposta;

@@ -28,10 +28,19 @@ void descontaJogada(int lado) {
         --jogadas2;
 }
 
+// Both board texts go back to the position before the move, whoever made it: a
+// computer's record holds the board after its move.
+void voltaAntesDe(const mov& m) {
+    char antes[tamanhoTexto];
+    boardBeforeMove(m, antes);
+    setBoardTexts(antes);
+}
+
 void retiraUltimo() {
     descontaJogada(historico.back().jogador);
     historico.pop_back();
     --nJogadas;
+    ++alteracoesJogo;
 }
 
 void desfazDoisJogadores() {
@@ -39,7 +48,7 @@ void desfazDoisJogadores() {
     const mov& m = historico.back();
     jogador = m.jogador;
     anima(m.xf, m.yf, m.xi, m.yi);
-    std::memcpy(tabuleiro, m.tabuleiro, tamanhoTexto);
+    voltaAntesDe(m);
     if (rodaCamara == 1) camara = m.jogador == 2 ? 0 : 1;
     largaSelecao();
     retiraUltimo();
@@ -63,7 +72,6 @@ void passoContraComputador() {
         if (!animando && undoArmado) {
             const mov& m = historico.back();
             anima(m.xf, m.yf, m.xi, m.yi);
-            std::memcpy(tabuleiroPC, m.tabuleiro, tamanhoTexto);
         } else {
             faseUndo = 2;
         }
@@ -73,7 +81,7 @@ void passoContraComputador() {
         const mov& m = historico[historico.size() - 2];
         jogador = m.jogador;
         anima(m.xf, m.yf, m.xi, m.yi);
-        std::memcpy(tabuleiro, m.tabuleiro, tamanhoTexto);
+        voltaAntesDe(m);
         undoArmado = 0;
         if (undoRetira) {
             retiraUltimo();

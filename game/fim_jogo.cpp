@@ -67,7 +67,7 @@ void guardaFimDeJogo(int r, int m, const char* tab) {
     for (int i = 0; i < 4; ++i) f.ultima[i] = q[i];
     f.activo = true;
     limpaDestinos();
-    anotaVeredicto(Veredicto::nenhum);
+    anotaVeredicto(VeredictoJogada::nenhum);
 }
 
 void dispensaFimDeJogo() {
@@ -80,17 +80,18 @@ void textoFimDeJogo(const FimDeJogo& f, char* titulo, char* razao, int tamanho) 
     std::snprintf(titulo, tamanho, "Jog%d venceu!", f.vencedor);
     switch (f.razao) {
     case RazaoFim::metaCheia:
-        std::snprintf(razao, tamanho, "Todas as peças de Jog%d chegaram ao canto oposto.", f.vencedor);
+        std::snprintf(razao, tamanho, "Todas as peças de Jog%d chegaram ao canto oposto.",
+                      f.vencedor);
         break;
     case RazaoFim::semJogadas:
         std::snprintf(razao, tamanho, "Jog%d ficou sem jogadas.", perdedor);
         break;
     case RazaoFim::ficouEmCasa:
-        std::snprintf(razao, tamanho, "Jog%d ainda tinha uma peça no seu canto depois da 30.ª jogada.",
+        std::snprintf(razao, tamanho, "Jog%d ainda tinha uma peça no canto de partida à 30.ª jogada.",
                       perdedor);
         break;
     case RazaoFim::distancia:
-        std::snprintf(razao, tamanho, "À 100.ª jogada, as peças de Jog%d estavam mais perto do fim.",
+        std::snprintf(razao, tamanho, "À 100.ª jogada, as peças de Jog%d estavam mais perto da meta.",
                       f.vencedor);
         break;
     default:

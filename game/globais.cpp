@@ -50,10 +50,14 @@ std::int64_t ultimaLigacaoMs = INT64_MIN;
 bool avisoSemLigacao = false;
 bool avisoJogadaPC = false;
 
+int alteracoesJogo = 0;
+int alteracoesGravadas = 0;
+PartidaAcabada partidaAcabada;
+
 bool filmeEmCurso = false;
 EstadoJogo estadoAntesFilme = {};
 
-Veredicto ultimoVeredicto = Veredicto::nenhum;
+VeredictoJogada ultimoVeredicto = VeredictoJogada::nenhum;
 char textoVeredicto[160] = "";
 bool ajudas = true;
 bool destinosMarcados[8][8] = {};

@@ -63,6 +63,18 @@ extern std::int64_t ultimaLigacaoMs;  // link clock when a connect was last trie
 extern bool avisoSemLigacao;          // "Sem ligacao..." printed since the server last answered
 extern bool avisoJogadaPC;            // "Jogada do computador invalida!" printed
 
+// Moves, Undo steps and game ends since the program started: the saved game is written
+// whenever it moves on.
+extern int alteracoesJogo;
+extern int alteracoesGravadas;  // the count when the saved game was last written
+
+// The last game that ended, kept for "Gravar partida" after the board was reset.
+struct PartidaAcabada {
+    std::vector<mov> jogadas;
+    int modo = 0, nivel = 0, vencedor = 0;
+};
+extern PartidaAcabada partidaAcabada;
+
 // The game state saved when the replay film starts; it comes back after the film's last move.
 struct EstadoJogo {
     char tabuleiro[tamanhoTexto];
@@ -77,7 +89,7 @@ extern EstadoJogo estadoAntesFilme;
 
 // What the window tells the player: the last verdict and its text, the hints ("Ajudas"
 // on the panel) with the squares they mark, [column][row], and the end of the last game.
-extern Veredicto ultimoVeredicto;
+extern VeredictoJogada ultimoVeredicto;
 extern char textoVeredicto[160];
 extern bool ajudas;
 extern bool destinosMarcados[8][8];

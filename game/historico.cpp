@@ -2,6 +2,8 @@
 // breaks of the reply before, so both texts are read from their first "[".
 #include "game/historico.h"
 
+#include <cstring>
+
 namespace {
 
 constexpr int tamanho = 512;
@@ -13,6 +15,15 @@ int primeiroColchete(const char texto[tamanho]) {
 }
 
 bool ehCasa(char c) { return c == '0' || c == '1' || c == '2'; }
+
+// Where square (x, y) stands in a board text; -1 when the text holds no such square.
+int posicaoDaCasa(const char texto[tamanho], int x, int y) {
+    if (x < 0 || x > 7 || y < 0 || y > 7) return -1;
+    int falta = 8 * y + x;
+    for (int i = primeiroColchete(texto); i < tamanho && texto[i] != '\0'; ++i)
+        if (ehCasa(texto[i]) && falta-- == 0) return i;
+    return -1;
+}
 
 }  // namespace
 
@@ -50,4 +61,16 @@ void stripLineFeeds(const char src[512], char dst[512]) {
         if (src[i] != '\n') dst[k++] = src[i];
     // A source with no line feed fills all 512 bytes; the terminator then takes the last.
     dst[k < tamanho ? k : tamanho - 1] = '\0';
+}
+
+void boardBeforeMove(const mov& m, char destino[512]) {
+    std::memcpy(destino, m.tabuleiro, tamanho);
+    int origem = posicaoDaCasa(destino, m.xi, m.yi);
+    int alvo = posicaoDaCasa(destino, m.xf, m.yf);
+    if (origem < 0 || alvo < 0) return;
+    // Only a board after the move has the origin empty and the destination taken.
+    if (destino[origem] == '0' && destino[alvo] != '0') {
+        destino[origem] = destino[alvo];
+        destino[alvo] = '0';
+    }
 }

@@ -16,3 +16,7 @@ std::array<int, 4> findMove(const char a[512], const char b[512]);
 
 // Copies the 512 bytes of src into dst without line feeds, zero-terminated.
 void stripLineFeeds(const char src[512], char dst[512]);
+
+// The board before the recorded move, whichever board the record holds: a player's record
+// is copied as it is, a computer's has its piece put back on the origin square.
+void boardBeforeMove(const mov& m, char destino[512]);

@@ -1,5 +1,5 @@
-// The judging arithmetic follows what the server sends: every reply after the first starts
-// with the CR LF that ended the one before, and boards copied from replies keep them.
+// Every reply after the first starts with the CR LF that ended the one before, and boards
+// copied from replies keep them: replies are read for their squares, never by position.
 #include "game/julgamento.h"
 
 #include <cctype>
@@ -30,13 +30,6 @@ const char* leLinha(const char* p) {
     return *p == ']' ? p + 1 : nullptr;
 }
 
-int contaLinhas(const char* texto, int de, int ate) {
-    int n = 0;
-    for (int i = de; i < ate; ++i)
-        if (texto[i] == '\n') ++n;
-    return n;
-}
-
 }  // namespace
 
 bool isBoardReply(const char* texto) {
@@ -51,25 +44,19 @@ bool isBoardReply(const char* texto) {
     return *saltaEspacos(p) == '\0';
 }
 
-bool judgeMoveTwoPlayers(const char tabuleiro[512], const char ans[512]) {
-    int s = std::memchr(ans, '\n', tamanho) ? 2 : 0;
-    int n = static_cast<int>(strnlen(tabuleiro, tamanho)) - 1;
-    for (int i = 0; i < n && s + i < tamanho; ++i)
-        if (tabuleiro[i] != ans[s + i]) return true;
-    return false;
+bool boardSquares(const char texto[512], char casas[64]) {
+    int i = 0;
+    while (i < tamanho && texto[i] != '\0' && texto[i] != '[') ++i;
+    int k = 0;
+    for (; i < tamanho && texto[i] != '\0' && k < 64; ++i)
+        if (texto[i] >= '0' && texto[i] <= '2') casas[k++] = texto[i];
+    return k == 64;
 }
 
-bool judgeMovePlayerVsComputer(const char tabuleiro[512], const char ans[512], int passagensPC) {
-    int p = contaLinhas(ans, 1, tamanho);
-    int q = contaLinhas(tabuleiro, 0, tamanho);
-    int s = q, o = 0;
-    if (p > 0) {
-        s = p + q + (passagensPC != 0 ? 1 : 0);
-        o = p + 2;
-    }
-    for (int k = 0; o + k < comprimentoTabuleiro && s + k < tamanho; ++k)
-        if (ans[o + k] != tabuleiro[s + k]) return true;
-    return false;
+bool boardChanged(const char tabuleiro[512], const char ans[512]) {
+    char antes[64], depois[64];
+    if (!boardSquares(tabuleiro, antes) || !boardSquares(ans, depois)) return false;
+    return std::memcmp(antes, depois, sizeof antes) != 0;
 }
 
 void takeBoardFromReply(const char ans[512], char tabuleiro[512]) {

@@ -6,11 +6,13 @@
 // 0 to 2, "]", optional white space. Anything else ("erro", a cut reply) is no answer.
 bool isBoardReply(const char* texto);
 
-// Two players: the reply differs from the board sent. `ans` is read as a 512-byte buffer.
-bool judgeMoveTwoPlayers(const char tabuleiro[512], const char ans[512]);
-// Player against computer, the player's move; the line-feed counts line the reply up with
-// a board that may carry the line breaks of earlier replies.
-bool judgeMovePlayerVsComputer(const char tabuleiro[512], const char ans[512], int passagensPC);
+// The 64 squares of a board text, row by row: the first 64 digits 0 to 2 after its first
+// "[", within its 512 bytes. False when the text holds fewer.
+bool boardSquares(const char texto[512], char casas[64]);
+// A move was made: the reply's squares differ from those of the board sent. Line breaks
+// and anything before the first "[" do not count, so the verdict holds whatever replies
+// came before on the connection. False when either text is no board.
+bool boardChanged(const char tabuleiro[512], const char ans[512]);
 
 // Two players: rebuilds `tabuleiro` from the brackets, commas and digits among the first
 // 147 characters of the reply, dropping its line breaks.

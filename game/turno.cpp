@@ -9,6 +9,7 @@
 
 #include "game/animacao.h"
 #include "game/desfazer.h"
+#include "game/exportacao.h"
 #include "game/fim_jogo.h"
 #include "game/globais.h"
 #include "game/julgamento.h"
@@ -75,6 +76,7 @@ void registaJogada(const char tab[tamanhoTexto]) {
     copiaTexto(movimento.tabuleiro, tab);
     historico.push_back(movimento);
     ++nJogadas;
+    ++alteracoesJogo;
 }
 
 void animaJogada() {
@@ -84,48 +86,23 @@ void animaJogada() {
     destY = yf;
 }
 
-// What an accepted move changes before its end-of-game check, so that a check the link
-// could not carry takes the whole move back: it is then asked for again.
-struct Antes {
-    char tabuleiro[tamanhoTexto];
-    char tabuleiroPC[tamanhoTexto];
-    int xi, yi, xf, yf;
-    int nJogadas;
-};
-
-Antes guarda() {
-    Antes a{};
-    copiaTexto(a.tabuleiro, tabuleiro);
-    copiaTexto(a.tabuleiroPC, tabuleiroPC);
-    a.xi = xi, a.yi = yi, a.xf = xf, a.yf = yf;
-    a.nJogadas = nJogadas;
-    return a;
-}
-
-void repoe(const Antes& a) {
-    copiaTexto(tabuleiro, a.tabuleiro);
-    copiaTexto(tabuleiroPC, a.tabuleiroPC);
-    xi = a.xi, yi = a.yi, xf = a.xf, yf = a.yf;
-    while (nJogadas > a.nJogadas && !historico.empty()) {
-        historico.pop_back();
-        --nJogadas;
-    }
-}
-
 void terminaJogo(int r, bool mostraVitorias) {
     camara = 4;
     int vencedor = r == 0 ? outro(jogador) : jogador;
     ++(vencedor == 1 ? vitorias1 : vitorias2);
     if (mostraVitorias) diz("v1 = %d | v2 = %d\n", vitorias1, vitorias2);
+    guardaPartidaAcabada(vencedor);
     resetGame();
+    ++alteracoesJogo;
     diz("Jogo terminado!\n");
     placar.setPontos1(vitorias1);
     placar.setPontos2(vitorias2);
 }
 
-// Asks whether the move just made by `jogador`, who had made m moves before it, ended the
-// game, and starts its animation. False when the link failed: nothing was judged.
-bool verificaFim(int m, const char* tab, bool mostraVitorias) {
+// Asks whether the move by `jogador`, who had made m moves before it, ends the game, with
+// `tab` the board after it. The move stands only once this is answered: false when the link
+// failed, and then nothing of the move is kept, so it is asked for again.
+bool perguntaFim(int m, const char* tab, int& r) {
     char msg1[2 * tamanhoTexto];
     int n = std::snprintf(msg1, sizeof msg1, "verificaTerminacao(%d,%d,%s).\n", jogador, m, tab);
     char ans1[tamanhoTexto];
@@ -134,16 +111,20 @@ bool verificaFim(int m, const char* tab, bool mostraVitorias) {
         return false;
     }
     avisoSemLigacao = false;
-    int r = readOutcome(ans1);
+    r = readOutcome(ans1);
+    return true;
+}
+
+// The accepted move starts its animation; the game goes on or ends as the server said.
+void aplicaFim(int r, bool mostraVitorias) {
     animando = 1;
     if (r == 1) {
         ++jogadasDe(jogador);
         diz("Jogadas:\nJogador1: %d\nJogador2: %d\n", jogadas1, jogadas2);
     } else {
-        guardaFimDeJogo(r, m, tab);
+        guardaFimDeJogo(r, jogadasDe(jogador), tabuleiro);
         terminaJogo(r, mostraVitorias);
     }
-    return true;
 }
 
 bool selecaoCompleta() { return xi != -1 && yi != -1 && xf != -1 && yf != -1; }
@@ -178,23 +159,24 @@ bool pedeValidacao(char ans[tamanhoTexto]) {
 void vezDoisJogadores() {
     char ans[tamanhoTexto];
     if (!pedeValidacao(ans)) return;
-    if (!judgeMoveTwoPlayers(tabuleiro, ans)) {
+    if (!boardChanged(tabuleiro, ans)) {
         diz("Jogada Invalida!\n");
-        anotaVeredicto(Veredicto::jogadaInvalida);
+        anotaVeredicto(VeredictoJogada::jogadaInvalida);
         return largaSelecao();
     }
+    char depois[tamanhoTexto] = {};
+    takeBoardFromReply(ans, depois);
+    int r;
+    if (!perguntaFim(jogadasDe(jogador), depois, r)) return largaSelecao();
     if (rodaCamara == 1) camara = jogador == 1 ? 0 : 1;
-    Antes antes = guarda();
     registaJogada(tabuleiro);
     diz("\n%d\n", nJogadas);
     diz("Jogada Valida!\n");
-    anotaVeredicto(Veredicto::jogadaValida);
-    takeBoardFromReply(ans, tabuleiro);
+    anotaVeredicto(VeredictoJogada::jogadaValida);
+    copiaTexto(tabuleiro, depois);
+    tabuleiroParaPC();
     animaJogada();
-    if (!verificaFim(jogadasDe(jogador), tabuleiro, false)) {
-        repoe(antes);
-        return largaSelecao();
-    }
+    aplicaFim(r, false);
     jogador = outro(jogador);
     largaSelecao();
 }
@@ -202,23 +184,21 @@ void vezDoisJogadores() {
 void vezDoJogadorContraPC() {
     char ans[tamanhoTexto];
     if (!pedeValidacao(ans)) return;
-    if (judgeMovePlayerVsComputer(tabuleiro, ans, passagensPC)) {
-        Antes antes = guarda();
-        registaJogada(tabuleiro);
-        diz("Jogada Valida\n");
-        anotaVeredicto(Veredicto::jogadaValida);
-        copiaTexto(tabuleiro, ans);
-        animaJogada();
-        if (!verificaFim(jogadas1, tabuleiro, false)) {
-            repoe(antes);
-            return largaSelecao();
-        }
-        jogador = 2;
-        tabuleiroParaPC();
-    } else {
+    if (!boardChanged(tabuleiro, ans)) {
         diz("Jogada Invalida!\n");
-        anotaVeredicto(Veredicto::jogadaInvalida);
+        anotaVeredicto(VeredictoJogada::jogadaInvalida);
+        return largaSelecao();
     }
+    int r;
+    if (!perguntaFim(jogadas1, ans, r)) return largaSelecao();
+    registaJogada(tabuleiro);
+    diz("Jogada Valida\n");
+    anotaVeredicto(VeredictoJogada::jogadaValida);
+    copiaTexto(tabuleiro, ans);
+    tabuleiroParaPC();
+    animaJogada();
+    aplicaFim(r, false);
+    jogador = 2;
     largaSelecao();
 }
 
@@ -229,7 +209,7 @@ bool leJogadaPC(const char resposta[tamanhoTexto], std::array<int, 4>& numeros) 
     for (int n : numeros) {
         if (n < 0 || n > 7) {
             if (!avisoJogadaPC) diz("Jogada do computador invalida!\n");
-            anotaVeredicto(Veredicto::jogadaPCInvalida);
+            anotaVeredicto(VeredictoJogada::jogadaPCInvalida);
             avisoJogadaPC = true;
             return false;
         }
@@ -243,16 +223,17 @@ void tomaCoordenadas(const std::array<int, 4>& numeros) {
     animaJogada();
 }
 
-// Records the computer's move and checks the end; false when the check did not get
-// through, with the move taken back.
-bool aceitaJogadaPC(const char resposta[tamanhoTexto], bool mostraVitorias) {
-    Antes antes = guarda();
+// Asks whether the computer's move ends the game and, once answered, records it: both
+// board texts take the new position. False when the link failed; nothing is kept then.
+bool aceitaJogadaPC(const char resposta[tamanhoTexto], const std::array<int, 4>& numeros,
+                    bool mostraVitorias) {
+    int r;
+    if (!perguntaFim(jogadasDe(jogador), resposta, r)) return false;
+    tomaCoordenadas(numeros);
     copiaTexto(tabuleiroPC, resposta);
+    stripLineFeeds(tabuleiroPC, tabuleiro);
     registaJogada(tabuleiroPC);
-    if (!verificaFim(jogadasDe(jogador), tabuleiroPC, mostraVitorias)) {
-        repoe(antes);
-        return false;
-    }
+    aplicaFim(r, mostraVitorias);
     return true;
 }
 
@@ -265,14 +246,8 @@ void vezDoComputadorContraJogador() {
         stripLineFeeds(ans, resposta);
         std::array<int, 4> numeros;
         if (leJogadaPC(resposta, numeros)) {
-            Antes antes = guarda();
-            tomaCoordenadas(numeros);
-            if (!aceitaJogadaPC(resposta, true)) {
-                repoe(antes);
-                return;
-            }
+            if (!aceitaJogadaPC(resposta, numeros, true)) return;
             jogador = 1;
-            stripLineFeeds(tabuleiroPC, tabuleiro);
             largaSelecao();
         }
     }
@@ -290,8 +265,7 @@ void vezComputadorContraComputador() {
             ++passagensPC;
             return;
         }
-        tomaCoordenadas(numeros);
-        if (!aceitaJogadaPC(resposta, false)) return;
+        if (!aceitaJogadaPC(resposta, numeros, false)) return;
         jogador = outro(jogador);
     } else {
         tomaCoordenadas(numeros);
@@ -301,9 +275,12 @@ void vezComputadorContraComputador() {
 
 }  // namespace
 
-void initBoardTexts() {
-    std::memset(tabuleiro, 0, tamanhoTexto);
-    std::snprintf(tabuleiro, tamanhoTexto, "%s", tabuleiroInicial);
+void initBoardTexts() { setBoardTexts(tabuleiroInicial); }
+
+void setBoardTexts(const char* texto) {
+    char novo[tamanhoTexto] = {};
+    std::snprintf(novo, tamanhoTexto, "%s", texto);
+    copiaTexto(tabuleiro, novo);
     tabuleiroParaPC();
 }
 
@@ -347,6 +324,19 @@ void restartClock() {
     marcaRelogio = agoraRelogio;
 }
 
+namespace {
+
+// A mode choice goes on from the position shown; a move picked or left over from the
+// computer's passes before it must not be sent as the next player's move.
+void comecaModo(int novoModo) {
+    camara = 9;
+    restartClock();
+    largaSelecao();
+    modo = novoModo;
+}
+
+}  // namespace
+
 void menuChoice(int name) {
     bool comNivel = nivel == 1 || nivel == 2;
     switch (name) {
@@ -354,22 +344,16 @@ void menuChoice(int name) {
         restartClock();
         break;
     case 501:
-        camara = 9;
-        restartClock();
-        modo = 1;
+        comecaModo(1);
         break;
     case 502:
-        if (!comNivel) return anotaVeredicto(Veredicto::escolhaNivel);
-        camara = 9;
-        restartClock();
-        modo = 2;
+        if (!comNivel) return anotaVeredicto(VeredictoJogada::escolhaNivel);
+        comecaModo(2);
         break;
     case 503:
-        if (!comNivel) return anotaVeredicto(Veredicto::escolhaNivel);
+        if (!comNivel) return anotaVeredicto(VeredictoJogada::escolhaNivel);
         passagensPC = 0;
-        camara = 9;
-        restartClock();
-        modo = 3;
+        comecaModo(3);
         break;
     case 504:
         diz("Nivel de dificuldade: 1!\n");

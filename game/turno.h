@@ -5,6 +5,9 @@ extern const char tabuleiroInicial[];  // the initial board text
 
 // Sets tabuleiro and tabuleiroPC to their initial texts (start-up).
 void initBoardTexts();
+// Both board texts take one position: tabuleiro the text as given, tabuleiroPC a line
+// feed and the same text, as the two kinds of request send them.
+void setBoardTexts(const char* texto);
 // One step of the game, run once per frame after the scene is drawn.
 void turnStep();
 // Back to the starting position after a game end.

@@ -8,7 +8,9 @@
 
 namespace {
 
-void escreve(const char* frase) { std::snprintf(textoVeredicto, sizeof textoVeredicto, "%s", frase); }
+void escreve(const char* frase) {
+    std::snprintf(textoVeredicto, sizeof textoVeredicto, "%s", frase);
+}
 
 }  // namespace
 
@@ -17,28 +19,29 @@ void explicaRecusa(const char* tab, int jogador, int xi, int yi, char* texto, st
     const bool naCasa = xi >= 0 && xi < 8 && yi >= 0 && yi < 8 && leTabuleiro(tab, lados);
     const char* porque = "essa peça não chega a essa casa";
     if (naCasa && lados[xi][yi] == 0) porque = "a casa escolhida está vazia";
-    if (naCasa && lados[xi][yi] != 0 && lados[xi][yi] != jogador) porque = "essa peça é do adversário";
+    if (naCasa && lados[xi][yi] != 0 && lados[xi][yi] != jogador)
+        porque = "essa peça é do adversário";
     std::snprintf(texto, tamanho, "Jogada inválida: %s", porque);
 }
 
-void anotaVeredicto(Veredicto v) {
+void anotaVeredicto(VeredictoJogada v) {
     ultimoVeredicto = v;
     switch (v) {
-    case Veredicto::jogadaValida:
+    case VeredictoJogada::jogadaValida:
         escreve("Jogada válida");
         break;
-    case Veredicto::jogadaInvalida:
+    case VeredictoJogada::jogadaInvalida:
         explicaRecusa(tabuleiro, jogador, xi, yi, textoVeredicto, sizeof textoVeredicto);
         break;
-    case Veredicto::escolhaNivel:
+    case VeredictoJogada::escolhaNivel:
         escreve("Escolha primeiro o nível");
         break;
-    case Veredicto::jogadaPCInvalida:
+    case VeredictoJogada::jogadaPCInvalida:
         escreve("A jogada do computador não se entende");
         break;
     default:
         escreve("");
         break;
     }
-    if (v == Veredicto::jogadaValida || v == Veredicto::jogadaInvalida) limpaDestinos();
+    if (v == VeredictoJogada::jogadaValida || v == VeredictoJogada::jogadaInvalida) limpaDestinos();
 }

@@ -2,7 +2,7 @@
 #pragma once
 #include <cstddef>
 
-enum class Veredicto {
+enum class VeredictoJogada {
     nenhum,
     jogadaValida,
     jogadaInvalida,
@@ -13,7 +13,7 @@ enum class Veredicto {
 // Records a verdict and its text; the hints of the judged move are dropped. For a refused
 // move the text says why when the board tells: the picked square is empty or holds a
 // piece of the other side, or the piece cannot reach the square.
-void anotaVeredicto(Veredicto v);
+void anotaVeredicto(VeredictoJogada v);
 
 // The text of a refused move of side `jogador` from (xi, yi), read on board text `tab`.
 void explicaRecusa(const char* tab, int jogador, int xi, int yi, char* texto, std::size_t tamanho);

@@ -19,5 +19,5 @@ void voltaAoMenu() {
     camara = 4;
     limpaDestinos();
     dispensaFimDeJogo();
-    anotaVeredicto(Veredicto::nenhum);
+    anotaVeredicto(VeredictoJogada::nenhum);
 }

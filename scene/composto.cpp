@@ -57,17 +57,24 @@ void Composto::draw() {
     finishDraw();
 }
 
-void breakCycles(const ListaObjectos& objects) {
+void breakCycles(const ListaObjectos& objects, const std::string& rootId) {
     // Iterative depth-first walk: a slot leading back to a group still on the path closes a
-    // cycle. Iterative so that a long chain of groups cannot exhaust the call stack.
+    // cycle. Iterative so that a long chain of groups cannot exhaust the call stack. The
+    // walk starts from the root objects, so the slot cut is the one that closes a cycle as
+    // the scene is drawn, never a link from the root into the scene.
     enum class Estado { novo, emCurso, feito };
     std::unordered_map<const Objecto*, Estado> estado;
     struct Passo {
         Composto* grupo;
         size_t slot;
     };
-    for (const auto& raiz : objects) {
-        auto* inicio = dynamic_cast<Composto*>(raiz.get());
+    std::vector<Objecto*> ordem;
+    for (const auto& o : objects)
+        if (o->getId() == rootId) ordem.push_back(o.get());
+    for (const auto& o : objects)
+        if (o->getId() != rootId) ordem.push_back(o.get());
+    for (Objecto* raiz : ordem) {
+        auto* inicio = dynamic_cast<Composto*>(raiz);
         if (!inicio || estado[inicio] != Estado::novo) continue;
         std::vector<Passo> caminho{{inicio, 0}};
         estado[inicio] = Estado::emCurso;

@@ -94,4 +94,5 @@ IndiceObjectos indexObjects(const ListaObjectos& objects);
 
 // After linking: empties every child slot that closes a cycle, printing
 // "Cycle in scene graph at '<id>'\n" for the group that holds it, so drawing always ends.
-void breakCycles(const ListaObjectos& objects);
+// The walk starts from the objects whose id is rootId, the ones the frame draws.
+void breakCycles(const ListaObjectos& objects, const std::string& rootId = "");

@@ -141,5 +141,5 @@ void linkObjects() {
         else
             objecto->linkChildren(sceneObjects);
     }
-    breakCycles(sceneObjects);
+    breakCycles(sceneObjects, sceneGlobals.root);
 }

@@ -211,7 +211,7 @@ TEST(Estado, TurnColourFollowsTheMaterialAndTheWarningKeepsItsOrder) {
     EXPECT_STREQ(compoeEstado(s).aviso, "O computador está a pensar…");
 
     s.jogador = 1;
-    s.veredicto = Veredicto::jogadaInvalida;
+    s.veredicto = VeredictoJogada::jogadaInvalida;
     s.textoVeredicto = "Jogada inválida: essa peça é do adversário";
     EXPECT_STREQ(compoeEstado(s).aviso, s.textoVeredicto);
     s.semLigacao = true;
@@ -222,7 +222,7 @@ TEST(Estado, TurnColourFollowsTheMaterialAndTheWarningKeepsItsOrder) {
     EXPECT_STREQ(compoeEstado(s).aviso, "Filme: jogada 3 de 7");
 
     Situacao menu;
-    menu.veredicto = Veredicto::escolhaNivel;
+    menu.veredicto = VeredictoJogada::escolhaNivel;
     EXPECT_STREQ(compoeEstado(menu).aviso, "Escolha primeiro o nível");
     EXPECT_STREQ(compoeEstado(menu).vez, "");
     menu.nivel = 1;

@@ -35,11 +35,18 @@ inline void dorme(int ms) { std::this_thread::sleep_for(std::chrono::millisecond
 // The program running in `pasta`, its standard output line-buffered into pasta/saida.txt.
 class Programa {
 public:
-    explicit Programa(const std::string& pasta) : ficheiroSaida(pasta + "/saida.txt") {
+    // `casa` is the game's HOME, where it keeps its saved game and settings: by default one
+    // of its own in the folder, so that no run sees another's files or the user's.
+    explicit Programa(const std::string& pasta, std::string casa = "")
+        : ficheiroSaida(pasta + "/saida.txt") {
+        if (casa.empty()) casa = pasta + "/casa";
         std::fflush(stdout);
         pid = fork();
         if (pid == 0) {
             if (chdir(pasta.c_str()) != 0) _exit(126);
+            setenv("HOME", casa.c_str(), 1);
+            unsetenv("XDG_STATE_HOME");
+            unsetenv("XDG_CONFIG_HOME");
             if (!std::freopen("saida.txt", "w", stdout)) _exit(126);
             // stdbuf preloads its own library ahead of a sanitizer's runtime.
             const char* asan = std::getenv("ASAN_OPTIONS");

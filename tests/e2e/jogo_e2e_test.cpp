@@ -109,4 +109,34 @@ TEST_F(Jogo, AgainstTheComputerWithUndoAndTheFilm) {
     sai();
 }
 
+// Escape mid-game, and the next start shows the same game: the fourth move is judged from
+// the position the first three left.
+TEST_F(Jogo, AGameLeftWithEscapeIsThereAtTheNextStart) {
+    escolhe(itemMenu(4.8, 2.25), 501);
+    escolhe(cabeca(camaraLivre(), 4, 7), 17);
+    escolhe(casaVazia(camaraJogador(), 3, 7), 137);
+    ASSERT_TRUE(cantos->esperaSaida("Jogada Valida!\n", 1)) << cantos->saida();
+    teste::dorme(1500);
+    escolhe(cabeca(camaraJogador(), 0, 3), 10);
+    escolhe(casaVazia(camaraJogador(), 0, 4), 104);
+    ASSERT_TRUE(cantos->esperaSaida("Jogada Valida!\n", 2)) << cantos->saida();
+    teste::dorme(1500);
+    escolhe(corpo(camaraJogador(), 3, 7), 17);
+    escolhe(casaVazia(camaraJogador(), 2, 7), 127);
+    ASSERT_TRUE(cantos->esperaSaida("Jogada Valida!\n", 3)) << cantos->saida();
+    teste::dorme(1500);
+    sai();
+
+    cantos = std::make_unique<teste::Programa>(pasta);  // the same HOME
+    janela = teste::procuraJanela();
+    ASSERT_FALSE(janela.empty());
+    ASSERT_TRUE(cantos->esperaSaida("Jogo retomado")) << cantos->saida();
+    teste::dorme(500);
+    escolhe(cabeca(camaraJogador(), 0, 4), 10);
+    escolhe(casaVazia(camaraJogador(), 0, 5), 105);
+    EXPECT_TRUE(cantos->esperaSaida("Jogada Valida!\n")) << cantos->saida();
+    EXPECT_NE(relay->pedidos().find("validaJogada(0,4,0,5,"), std::string::npos);
+    sai();
+}
+
 }  // namespace

@@ -50,7 +50,7 @@ TEST(Destinos, RepliesReadBackExactlyAndBrokenOnesMarkNothing) {
     EXPECT_FALSE(leDestinos("erro", lidos));
 }
 
-TEST(Veredicto, ARefusalSaysWhatTheBoardShows) {
+TEST(VeredictoJogada, ARefusalSaysWhatTheBoardShows) {
     char t[160];
     // (7,4) holds side 1's piece, (0,0) side 2's, (4,4) nothing.
     explicaRecusa(tabuleiroInicial, 1, 0, 0, t, sizeof t);

@@ -4,6 +4,7 @@
 
 #include "game/animacao.h"
 #include "game/globais.h"
+#include "game/selecao.h"
 #include "game/turno.h"
 
 namespace cantos_teste {
@@ -67,6 +68,21 @@ std::string semQuebras(const char* texto) {
     for (const char* p = texto; *p; ++p)
         if (*p != '\r' && *p != '\n') t += *p;
     return t;
+}
+
+int nomeDaPeca(int x, int y) {
+    for (std::size_t k = 0; k < pecas.size(); ++k)
+        if (pecas[k].x == x && pecas[k].y == y) return static_cast<int>(k) + 1;
+    return 0;
+}
+
+std::string jogaPeloRato(int x0, int y0, int x1, int y1) {
+    return calado([&] {
+        handlePick(nomeDaPeca(x0, y0));
+        handlePick(100 + 10 * x1 + y1);
+        turnStep();
+        terminaAnimacao();
+    });
 }
 
 }  // namespace cantos_teste

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include <gtest/gtest.h>
+
 namespace cantos_teste {
 
 // Every game global back to its value at program start, with the pieces built.
@@ -17,6 +19,19 @@ void poeTabuleiroPC(const std::string& texto);
 std::string casasComoTexto();
 // A board text without its line breaks.
 std::string semQuebras(const char* texto);
+
+// Runs f with the console captured; what it printed.
+template <class F>
+std::string calado(F f) {
+    testing::internal::CaptureStdout();
+    f();
+    return testing::internal::GetCapturedStdout();
+}
+// The pick name of the piece on (x, y); 0 when none stands there.
+int nomeDaPeca(int x, int y);
+// A player's move as the window makes it: the piece, the square, one turn step, the slide.
+// What the game printed.
+std::string jogaPeloRato(int x0, int y0, int x1, int y1);
 
 // The link's clock for tests, in milliseconds; advance it to allow a reconnection.
 extern std::int64_t relogioLigacao;

@@ -37,36 +37,22 @@ TEST(IsBoardReply, AcceptsBoardsWithLineBreaksAroundThemOnly) {
     EXPECT_FALSE(isBoardReply((tabuleiroInicialTexto + tabuleiroInicialTexto).c_str()));
 }
 
-TEST(JudgeTwoPlayers, TheUnchangedBoardIsRefusedWithOrWithoutLineBreaks) {
-    Texto tab(tabuleiroInicialTexto);
-    EXPECT_FALSE(judgeMoveTwoPlayers(tab.b, Texto(tabuleiroInicialTexto).b));
-    EXPECT_FALSE(judgeMoveTwoPlayers(tab.b, Texto("\r\n" + tabuleiroInicialTexto).b));
-    EXPECT_TRUE(judgeMoveTwoPlayers(tab.b, Texto(depoisDaJogada).b));
-    EXPECT_TRUE(judgeMoveTwoPlayers(tab.b, Texto("\r\n" + depoisDaJogada).b));
-    // A move in the far corner is the last square compared.
-    Texto canto(comJogada(tabuleiroInicialTexto, 7, 7, 7, 3));
-    EXPECT_TRUE(judgeMoveTwoPlayers(tab.b, canto.b));
-}
-
-TEST(JudgePlayerVsComputer, FirstMoveOfTheGame) {
-    // The initial board holds no line break; the reply starts with CR LF or, as the very
-    // first reply on the connection, with nothing.
-    Texto tab(tabuleiroInicialTexto);
-    EXPECT_FALSE(judgeMovePlayerVsComputer(tab.b, Texto("\r\n" + tabuleiroInicialTexto).b, 0));
-    EXPECT_TRUE(judgeMovePlayerVsComputer(tab.b, Texto("\r\n" + depoisDaJogada).b, 0));
-    EXPECT_FALSE(judgeMovePlayerVsComputer(tab.b, Texto(tabuleiroInicialTexto).b, 0));
-    EXPECT_TRUE(judgeMovePlayerVsComputer(tab.b, Texto(depoisDaJogada).b, 0));
-}
-
-TEST(JudgePlayerVsComputer, AfterComputerMovesTheBoardStartsWithACarriageReturn) {
-    // The computer's move leaves the board as the stripped reply: CR, then the board.
-    const std::string posicao = comJogada(tabuleiroInicialTexto, 0, 3, 1, 4);
-    Texto tab("\r" + posicao);
-    EXPECT_FALSE(judgeMovePlayerVsComputer(tab.b, Texto("\r\n" + posicao).b, 4));
-    EXPECT_TRUE(judgeMovePlayerVsComputer(
-        tab.b, Texto("\r\n" + comJogada(posicao, 6, 5, 5, 4)).b, 4));
-    EXPECT_TRUE(judgeMovePlayerVsComputer(
-        tab.b, Texto("\r\n" + comJogada(posicao, 7, 7, 7, 3)).b, 4));
+// Every board the game may hold or get back: clean, after CR LF, after a CR left by a
+// computer's move, after several line breaks. A move is seen exactly when a square differs,
+// the far corner included, whatever text stands in front of either board.
+TEST(BoardChanged, ComparesTheSquaresWhateverLineBreaksComeFirst) {
+    const std::string posicoes[] = {tabuleiroInicialTexto, depoisDaJogada,
+                                    comJogada(tabuleiroInicialTexto, 7, 7, 7, 3)};
+    const std::string frentes[] = {"", "\r\n", "\r", "\n\r\n\r\n", "\n"};
+    for (const auto& a : posicoes)
+        for (const auto& b : posicoes)
+            for (const auto& fa : frentes)
+                for (const auto& fb : frentes)
+                    EXPECT_EQ(boardChanged(Texto(fa + a).b, Texto(fb + b).b), a != b)
+                        << "sent \"" << fa << a << "\", got \"" << fb << b << "\"";
+    // Text that is no board never counts as a move.
+    EXPECT_FALSE(boardChanged(Texto(tabuleiroInicialTexto).b, Texto("\r\nerro").b));
+    EXPECT_FALSE(boardChanged(Texto(tabuleiroInicialTexto).b, Texto(tabuleiroInicialTexto.substr(0, 120)).b));
 }
 
 TEST(TakeBoardFromReply, KeepsOnlyTheBoardAndEndsItThere) {

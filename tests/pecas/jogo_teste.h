@@ -1,4 +1,4 @@
-// Shared set-up for the pieces tests: a fresh game state and moves played without a server.
+// Shared set-up for the pieces tests: a fresh game state and animations run to their end.
 #pragma once
 #include <cstdio>
 #include <cstring>
@@ -77,28 +77,6 @@ inline int anima(int deX, int deY, int paraX, int paraY) {
     destY = paraY;
     animando = 1;
     return acabaAnimacao();
-}
-
-// Plays an accepted move as the turn step records it: a player's record holds the board
-// before the move, a computer's (in mode 2) the board after it.
-inline void joga(int deX, int deY, int paraX, int paraY, bool computador = false) {
-    mov m{};
-    m.xi = deX;
-    m.xf = paraX;
-    m.yi = deY;
-    m.yf = paraY;
-    m.jogador = jogador;
-    if (!computador) std::memcpy(m.tabuleiro, tabuleiro, tamanhoTexto);
-    anima(deX, deY, paraX, paraY);
-    poeTexto(tabuleiro, textoDaPosicao());
-    if (computador) {
-        poeTexto(tabuleiroPC, "\n" + textoDaPosicao());
-        std::memcpy(m.tabuleiro, tabuleiroPC, tamanhoTexto);
-    }
-    historico.push_back(m);
-    ++nJogadas;
-    ++(jogador == 1 ? jogadas1 : jogadas2);
-    jogador = jogador == 1 ? 2 : 1;
 }
 
 }  // namespace jogo_teste

@@ -118,7 +118,8 @@ TEST_F(Selecao, NothingIsChosenWhileAPieceMovesOrTheFilmPlays) {
     EXPECT_EQ(nivel, 1);
     animando = 0;
 
-    joga(3, 0, 4, 1);
+    historico.push_back(mov{3, 4, 0, 1, {}, 1});  // one record for the film to play
+    nJogadas = 1;
     replayStep(1);
     ASSERT_TRUE(filmeActivo());
     ::testing::internal::CaptureStdout();

@@ -33,9 +33,9 @@ struct Cena {
         return static_cast<Forma&>(*objectos.back());
     }
 
-    void liga() {
+    void liga(const std::string& raiz = "") {
         for (auto& o : objectos) o->linkChildren(objectos);
-        breakCycles(objectos);
+        breakCycles(objectos, raiz);
     }
 };
 

@@ -38,3 +38,16 @@ TEST(BreakCycles, CutsOnlyTheSlotsThatCloseCycles) {
     EXPECT_EQ(solo.getChildren(), (Slots{nullptr}));
     EXPECT_EQ(partilhado.getChildren(), (Slots{&folha}));  // reached twice, not a cycle
 }
+
+TEST(BreakCycles, TheCutFallsOnTheLinkThatClosesTheCycleSeenFromTheRoot) {
+    // Listed before the root, "meio" would be walked first and the root's own link cut,
+    // leaving the root with nothing to draw.
+    teste::Cena c;
+    auto& meio = c.junta<Composto>("meio", "m1", "t1", Filhos{"topo"});
+    auto& topo = c.junta<Composto>("topo", "m1", "t1", Filhos{"meio"});
+    testing::internal::CaptureStdout();
+    c.liga("topo");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Cycle in scene graph at 'meio'\n");
+    EXPECT_EQ(topo.getChildren(), (Slots{&meio}));
+    EXPECT_EQ(meio.getChildren(), (Slots{nullptr}));
+}

@@ -1,0 +1,85 @@
+// Reading and writing the player's settings; the panel's variables are the live copy.
+#include "app/definicoes.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "app/globais.h"
+#include "game/ficheiros.h"
+#include "game/globais.h"
+
+namespace {
+
+constexpr int versaoDefinicoes = 1;
+
+bool leValor(std::istringstream& linhas, const char* chave, int de, int ate, int& valor) {
+    std::string linha, k, resto;
+    if (!std::getline(linhas, linha)) return false;
+    std::istringstream l(linha);
+    return (l >> k >> valor) && k == chave && !(l >> resto) && valor >= de && valor <= ate;
+}
+
+Definicoes actuais() { return {ambiente, materialPecas, rodaCamara}; }
+
+}  // namespace
+
+std::string escreveDefinicoes(const Definicoes& d) {
+    std::ostringstream s;
+    s << "cantos definicoes " << versaoDefinicoes << "\n"
+      << "ambiente " << d.ambiente << "\n"
+      << "material " << d.material << "\n"
+      << "rodaCamara " << d.rodaCamara << "\n";
+    return s.str();
+}
+
+bool leDefinicoes(const std::string& texto, Definicoes& d, std::string& erro) {
+    std::istringstream linhas(texto);
+    std::string primeira;
+    int versao = 0;
+    if (!std::getline(linhas, primeira) || std::sscanf(primeira.c_str(), "cantos definicoes %d", &versao) != 1) {
+        erro = "not a settings file";
+        return false;
+    }
+    if (versao > versaoDefinicoes || versao < 1) {
+        erro = "unknown version " + std::to_string(versao);
+        return false;
+    }
+    Definicoes n;
+    if (!leValor(linhas, "ambiente", 0, 2, n.ambiente) || !leValor(linhas, "material", 0, 3, n.material) ||
+        !leValor(linhas, "rodaCamara", 0, 1, n.rodaCamara)) {
+        erro = "bad or missing line";
+        return false;
+    }
+    d = n;
+    return true;
+}
+
+std::string ficheiroDefinicoes() { return pastaDefinicoes() + "/definicoes"; }
+
+void carregaDefinicoes() {
+    const std::string caminho = ficheiroDefinicoes();
+    definicoesGravadas = actuais();
+    if (pastaDefinicoes().empty() || !existeFicheiro(caminho)) return;
+    std::string texto, erro = "cannot be read";
+    Definicoes d;
+    if (leFicheiro(caminho, texto) && leDefinicoes(texto, d, erro)) {
+        ambiente = d.ambiente;
+        materialPecas = d.material;
+        rodaCamara = d.rodaCamara;
+        definicoesGravadas = d;
+        return;
+    }
+    poeDeParte(caminho);
+    std::printf("Definicoes invalidas (%s): postas de parte em %s.bad\n", erro.c_str(), caminho.c_str());
+    std::fflush(stdout);
+}
+
+void guardaDefinicoesSeMudaram() {
+    const Definicoes d = actuais();
+    if (d == definicoesGravadas) return;
+    definicoesGravadas = d;
+    if (!criaPasta(pastaDefinicoes()) || !escreveAtomico(ficheiroDefinicoes(), escreveDefinicoes(d))) {
+        std::printf("Nao foi possivel guardar as definicoes em %s\n", ficheiroDefinicoes().c_str());
+        std::fflush(stdout);
+    }
+}

@@ -1,0 +1,28 @@
+// The player's settings kept across runs: scenery, material and the turning camera, in
+// pastaDefinicoes()/definicoes as plain text:
+//
+//   cantos definicoes 1
+//   ambiente 0            0 "Japao", 1 "Castelo Medieval", 2 "Praia"
+//   material 0            0 "Normal", 1 "Madeira", 2 "Pele", 3 "Metal"
+//   rodaCamara 0          1 on
+#pragma once
+#include <string>
+
+struct Definicoes {
+    int ambiente = 0;
+    int material = 0;
+    int rodaCamara = 0;
+    bool operator==(const Definicoes& o) const {
+        return ambiente == o.ambiente && material == o.material && rodaCamara == o.rodaCamara;
+    }
+};
+
+std::string escreveDefinicoes(const Definicoes& d);
+// False, with the reason, for anything but whole settings of this version or older.
+bool leDefinicoes(const std::string& texto, Definicoes& d, std::string& erro);
+
+std::string ficheiroDefinicoes();
+// Start-up, before the first scenery is loaded; a bad file is put aside as "<file>.bad".
+void carregaDefinicoes();
+// Each frame: writes the settings when the panel changed them.
+void guardaDefinicoesSeMudaram();
