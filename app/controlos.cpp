@@ -16,3 +16,8 @@ int itemMostrado(const ItemLista* itens, int n, int valor, int mostradoAntes) {
     }
     return mostradoAntes;
 }
+
+const char* textoCamara(int camaraEmVista, int mostradoAntes) {
+    if (camaraEmVista == 4) return "Menu";
+    return itensCamara[itemMostrado(itensCamara, 4, camaraEmVista, mostradoAntes)].texto;
+}

@@ -5,6 +5,7 @@
 
 #include "app/camaras.h"
 #include "app/globais.h"
+#include "game/destinos.h"
 #include "game/globais.h"
 
 namespace {
@@ -38,11 +39,48 @@ void drawBoardTop(int material) {
 }
 
 void drawHighlight() {
-    if (!selecionou) return;
+    if (!selecionou || fimDeJogo.activo) return;
     glPushMatrix();
     glTranslatef(tamanhoCasa * float(selX), 0.01f, tamanhoCasa * float(selY));
     drawQuad(tamanhoCasa, tamanhoCasa, 1, texturaDestaque);
     glPopMatrix();
+}
+
+// A flat coloured square inside square (x, y), `margem` of a square in from its edges.
+void drawMarca(int x, int y, float margem, const GLfloat cor[3]) {
+    const float a = tamanhoCasa * margem, b = tamanhoCasa * (1 - margem);
+    glColor3fv(cor);
+    glPushMatrix();
+    glTranslatef(tamanhoCasa * float(x), 0.015f, tamanhoCasa * float(y));
+    glBegin(GL_POLYGON);
+    glNormal3f(0, 1, 0);
+    glVertex3f(b, 0, a);
+    glVertex3f(a, 0, a);
+    glVertex3f(a, 0, b);
+    glVertex3f(b, 0, b);
+    glEnd();
+    glPopMatrix();
+    glColor3f(1, 1, 1);
+}
+
+// The last move's two squares, and where the picked piece can go.
+void drawMarcas() {
+    const GLfloat azul[3] = {0.35f, 0.62f, 0.98f}, verde[3] = {0.25f, 0.85f, 0.35f};
+    int q[4];
+    if (fimDeJogo.activo) {
+        if (fimDeJogo.temUltima) {
+            drawMarca(fimDeJogo.ultima[0], fimDeJogo.ultima[1], 0.08f, azul);
+            drawMarca(fimDeJogo.ultima[2], fimDeJogo.ultima[3], 0.08f, azul);
+        }
+        return;
+    }
+    if (ultimaJogada(q)) {
+        drawMarca(q[0], q[1], 0.08f, azul);
+        drawMarca(q[2], q[3], 0.08f, azul);
+    }
+    for (int x = 0; x < 8; ++x)
+        for (int y = 0; y < 8; ++y)
+            if (destinosMarcados[x][y]) drawMarca(x, y, 0.22f, verde);
 }
 
 // The four sides and the bottom, each showing its front to the outside of the box.
@@ -112,10 +150,12 @@ void drawMenu(GLenum mode) {
 }
 
 void drawPieces(GLenum mode) {
-    for (int i = 0; i < 20 && i < int(pecas.size()); ++i) {
+    // While the end banner shows, the final position stays in view.
+    const std::vector<Peca>& vistas = fimDeJogo.activo ? fimDeJogo.pecas : pecas;
+    for (int i = 0; i < 20 && i < int(vistas.size()); ++i) {
         if (mode == GL_SELECT) glLoadName(GLuint(i + 1));
         glPushMatrix();
-        pecas[i].draw(materialPecas);
+        vistas[i].draw(materialPecas);
         glPopMatrix();
     }
 }
@@ -192,13 +232,21 @@ void drawBoard() {
     glColor3f(1, 1, 1);
     glPushMatrix();
     drawBoardTop(materialPecas);
+    // Mesa leaves the colour the evaluator's colour map last gave: without this the
+    // highlight and the border come out tinted instead of in their textures' colours.
+    glColor3f(1, 1, 1);
     drawHighlight();
+    drawMarcas();
     drawBorder(texturaBorda(materialPecas));
     glPopMatrix();
 }
 
 void drawGameScene(GLenum mode) {
+    // The end banner keeps the camera the game was seen from; the game has gone to the menu's.
+    const int camaraDoJogo = camara;
+    if (fimDeJogo.activo) camara = fimDeJogo.camara;
     setCamera();
+    camara = camaraDoJogo;
     placar.draw(3.0f, 1.5f, 0.5f);
     glPushMatrix();
     glTranslated(origemTabuleiro[0], origemTabuleiro[1], origemTabuleiro[2]);

@@ -8,6 +8,7 @@
 
 #include "app/desenho.h"
 #include "app/globais.h"
+#include "game/globais.h"
 #include "game/selecao.h"
 
 namespace {
@@ -40,6 +41,8 @@ void mouseCallback(int button, int state, int x, int y) {
     ratoX = x;
     ratoY = y;
     if (!botoes[0] || botoes[1] || botoes[2]) return;
+    // The click that ends the end banner picks nothing: the menu comes back under it.
+    if (fimDeJogo.activo) return dispensaFimDeJogo();
     // The viewport sits above the panel strip, so window rows are counted on the whole
     // window's height for the pick to land under the cursor.
     const int hits = selectionPass(ratoX, alturaJanela - ratoY);

@@ -16,12 +16,16 @@
 #include "app/bola.h"
 #include "app/camaras.h"
 #include "app/controlos.h"
+#include "app/estado_desenho.h"
 #include "app/eventos.h"
+#include "app/fontes.h"
 #include "app/globais.h"
 #include "app/rota_rato.h"
 #include "app/temporizadores.h"
+#include "game/destinos.h"
 #include "game/exportacao.h"
 #include "game/globais.h"
+#include "game/volta_menu.h"
 
 namespace {
 
@@ -211,9 +215,16 @@ void botoes(float x) {
     const float altura = (diametroBola + 16 - 3 * ImGui::GetStyle().ItemSpacing.y) / 4;
     const ImVec2 tamanho(larguraBotoes, altura);
     ImGui::SetCursorPos(ImVec2(x, margem));
-    if (ImGui::Button("Undo", tamanho)) undoCallback(1);
+    // Both move pieces back: the hints of a piece picked before would point from nowhere.
+    if (ImGui::Button("Undo", tamanho)) {
+        limpaDestinos();
+        undoCallback(1);
+    }
     ImGui::SetCursorPosX(x);
-    if (ImGui::Button("Filme do jogo", tamanho)) replayCallback(1);
+    if (ImGui::Button("Filme do jogo", tamanho)) {
+        limpaDestinos();
+        replayCallback(1);
+    }
     ImGui::SetCursorPosX(x);
     if (ImGui::Button("RodaCamara", tamanho)) rodaCamaraCallback(1);
     ImGui::SetCursorPosX(x);
@@ -221,14 +232,14 @@ void botoes(float x) {
 }
 
 void lista(const char* rotulo, const ItemLista* itens, int n, int* variavel, int& mostrado,
-           float x, float largura) {
+           float x, float largura, const char* emVista = nullptr) {
     mostrado = itemMostrado(itens, n, *variavel, mostrado);
     ImGui::SetCursorPosX(x);
     ImGui::TextUnformatted(rotulo);
     ImGui::SetCursorPosX(x);
     ImGui::SetNextItemWidth(largura);
     ImGui::PushID(rotulo);
-    if (ImGui::BeginCombo("##lista", itens[mostrado].texto)) {
+    if (ImGui::BeginCombo("##lista", emVista ? emVista : itens[mostrado].texto)) {
         const ImVec2 p = ImGui::GetWindowPos(), t = ImGui::GetWindowSize();
         popups.push_back({p.x, p.y, p.x + t.x, p.y + t.y});
         for (int i = 0; i < n; ++i) {
@@ -242,14 +253,29 @@ void lista(const char* rotulo, const ItemLista* itens, int n, int* variavel, int
     ImGui::PopID();
 }
 
+// Under the lists: the hints switch and the way back to the menu.
+void ajudasEMenu(float x, float largura) {
+    ImGui::SetCursorPos(ImVec2(x, ImGui::GetCursorPosY() + 2));
+    ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(3, 1));
+    ImGui::Checkbox("Ajudas", &ajudas);
+    const float w = 52.0f;
+    ImGui::SameLine(x + largura - w);
+    if (ImGui::Button("Menu", ImVec2(w, 0))) voltaAoMenu();
+    ImGui::PopStyleVar();
+}
+
 void listas(float x, float largura) {
     ImGui::SetCursorPosY(margem - 3);
     ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(4, 1));
     ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(5, 2));
-    lista("Camara", itensCamara, 4, &camara, mostradoCamara, x, largura);
+    // Under the end banner the view is the finished game's: a choice turns that one.
+    int* emVista = fimDeJogo.activo ? &fimDeJogo.camara : &camara;
+    lista("Camara", itensCamara, 4, emVista, mostradoCamara, x, largura,
+          textoCamara(*emVista, mostradoCamara));
     lista("Ambiente", itensAmbiente, 3, &ambiente, mostradoAmbiente, x, largura);
     lista("Materiais", itensMateriais, 4, &materialPecas, mostradoMateriais, x, largura);
     ImGui::PopStyleVar(2);
+    ajudasEMenu(x, largura);
 }
 
 void constroiPainel() {
@@ -283,6 +309,8 @@ void constroiPainel() {
     const float resto = io.DisplaySize.x - x - margem;
     listas(x, resto > 120.0f ? resto : 120.0f);
     ImGui::End();
+    desenhaEstado();
+    desenhaFimDeJogo();
 }
 
 }  // namespace
@@ -294,6 +322,7 @@ void iniciaPainel() {
     io.IniFilename = nullptr;
     io.LogFilename = nullptr;
     aplicaEstilo();
+    carregaFontes();
     ImGui_ImplGLUT_Init();
     ImGui_ImplOpenGL2_Init();
     io.DisplaySize = ImVec2(float(larguraJanela), float(alturaJanela));

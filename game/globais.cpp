@@ -56,3 +56,9 @@ PartidaAcabada partidaAcabada;
 
 bool filmeEmCurso = false;
 EstadoJogo estadoAntesFilme = {};
+
+VeredictoJogada ultimoVeredicto = VeredictoJogada::nenhum;
+char textoVeredicto[160] = "";
+bool ajudas = true;
+bool destinosMarcados[8][8] = {};
+FimDeJogo fimDeJogo;

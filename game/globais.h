@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "game/fim_jogo.h"
 #include "game/historico.h"
 #include "game/peca.h"
 #include "game/placar.h"
+#include "game/veredicto.h"
 
 constexpr int tamanhoTexto = 512;  // size of every board and request text buffer
 
@@ -84,3 +86,11 @@ struct EstadoJogo {
 };
 extern bool filmeEmCurso;
 extern EstadoJogo estadoAntesFilme;
+
+// What the window tells the player: the last verdict and its text, the hints ("Ajudas"
+// on the panel) with the squares they mark, [column][row], and the end of the last game.
+extern VeredictoJogada ultimoVeredicto;
+extern char textoVeredicto[160];
+extern bool ajudas;
+extern bool destinosMarcados[8][8];
+extern FimDeJogo fimDeJogo;

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "game/desfazer.h"
+#include "game/destinos.h"
 #include "game/globais.h"
 #include "game/turno.h"
 
@@ -28,6 +29,7 @@ void escolhePeca(int name) {
     selY = animY = p.y;
     xi = static_cast<int>(p.x);
     yi = static_cast<int>(p.y);
+    mostraDestinos(xi, yi);
     seguePeloJogador();
 }
 

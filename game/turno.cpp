@@ -10,9 +10,11 @@
 #include "game/animacao.h"
 #include "game/desfazer.h"
 #include "game/exportacao.h"
+#include "game/fim_jogo.h"
 #include "game/globais.h"
 #include "game/julgamento.h"
 #include "game/ligacao.h"
+#include "game/veredicto.h"
 
 extern const char tabuleiroInicial[] =
     "[[2,2,2,2,0,0,0,0],[2,2,2,0,0,0,0,0],[2,2,0,0,0,0,0,0],[2,0,0,0,0,0,0,0],"
@@ -120,6 +122,7 @@ void aplicaFim(int r, bool mostraVitorias) {
         ++jogadasDe(jogador);
         diz("Jogadas:\nJogador1: %d\nJogador2: %d\n", jogadas1, jogadas2);
     } else {
+        guardaFimDeJogo(r, jogadasDe(jogador), tabuleiro);
         terminaJogo(r, mostraVitorias);
     }
 }
@@ -158,6 +161,7 @@ void vezDoisJogadores() {
     if (!pedeValidacao(ans)) return;
     if (!boardChanged(tabuleiro, ans)) {
         diz("Jogada Invalida!\n");
+        anotaVeredicto(VeredictoJogada::jogadaInvalida);
         return largaSelecao();
     }
     char depois[tamanhoTexto] = {};
@@ -168,6 +172,7 @@ void vezDoisJogadores() {
     registaJogada(tabuleiro);
     diz("\n%d\n", nJogadas);
     diz("Jogada Valida!\n");
+    anotaVeredicto(VeredictoJogada::jogadaValida);
     copiaTexto(tabuleiro, depois);
     tabuleiroParaPC();
     animaJogada();
@@ -181,12 +186,14 @@ void vezDoJogadorContraPC() {
     if (!pedeValidacao(ans)) return;
     if (!boardChanged(tabuleiro, ans)) {
         diz("Jogada Invalida!\n");
+        anotaVeredicto(VeredictoJogada::jogadaInvalida);
         return largaSelecao();
     }
     int r;
     if (!perguntaFim(jogadas1, ans, r)) return largaSelecao();
     registaJogada(tabuleiro);
     diz("Jogada Valida\n");
+    anotaVeredicto(VeredictoJogada::jogadaValida);
     copiaTexto(tabuleiro, ans);
     tabuleiroParaPC();
     animaJogada();
@@ -202,6 +209,7 @@ bool leJogadaPC(const char resposta[tamanhoTexto], std::array<int, 4>& numeros) 
     for (int n : numeros) {
         if (n < 0 || n > 7) {
             if (!avisoJogadaPC) diz("Jogada do computador invalida!\n");
+            anotaVeredicto(VeredictoJogada::jogadaPCInvalida);
             avisoJogadaPC = true;
             return false;
         }
@@ -339,10 +347,11 @@ void menuChoice(int name) {
         comecaModo(1);
         break;
     case 502:
-        if (comNivel) comecaModo(2);
+        if (!comNivel) return anotaVeredicto(VeredictoJogada::escolhaNivel);
+        comecaModo(2);
         break;
     case 503:
-        if (!comNivel) break;
+        if (!comNivel) return anotaVeredicto(VeredictoJogada::escolhaNivel);
         passagensPC = 0;
         comecaModo(3);
         break;

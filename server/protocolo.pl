@@ -148,6 +148,7 @@ casas_validas(Tab) :-
 %     valida(Xi, Yi, Xf, Yf, Tab, Lado)
 %     termina(Lado, M, Tab)
 %     computador(Nivel, Lado, Tab)
+%     destinos(X, Y, Tab)
 %     sair
 %   White space (space, tab, CR, LF) may stand before, after and between
 %   the tokens.
@@ -174,6 +175,9 @@ corpo(termina(Lado, M, Tab)) -->
 corpo(computador(Nivel, Lado, Tab)) -->
     "obtemJogadaPC", nivel(Nivel), abre,
     lado(Lado), virgula, tabuleiro(Tab), fecha.
+corpo(destinos(X, Y, Tab)) -->
+    "destinos", abre,
+    coordenada(X), virgula, coordenada(Y), virgula, tabuleiro(Tab), fecha.
 corpo(sair) -->
     "quit".
 
@@ -285,6 +289,28 @@ atender(computador(Nivel, Lado, Tab), C0, C, resposta(Texto)) :-
         ),
         tabuleiro_codigos(Tab1, Texto),
         C = ultima(Chave, Texto)
+    ).
+
+atender(destinos(X, Y, Tab), C, C, resposta(Texto)) :-
+    quadrado(De, X, Y),
+    destinos(Tab, De, Paras),
+    lista_quadrados(Paras, Texto).
+
+%   [[X1,Y1],[X2,Y2],...], compact: single digits, no spaces.
+
+lista_quadrados(Qs, [0'[|T]) :-
+    quadrados_texto(Qs, T, [0']]).
+
+quadrados_texto([], T, T).
+quadrados_texto([Q|Qs], T0, T) :-
+    quadrado(Q, X, Y),
+    CX is 0'0 + X,
+    CY is 0'0 + Y,
+    T0 = [0'[, CX, 0',, CY, 0']|T1],
+    (   Qs == []
+    ->  T1 = T
+    ;   T1 = [0',|T2],
+        quadrados_texto(Qs, T2, T)
     ).
 
 computador(1, Tab, Lado, De, Para) :- jogada_nivel1(Tab, Lado, De, Para).

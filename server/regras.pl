@@ -15,6 +15,7 @@
             jogadas/3,                % +Tab, +Lado, -Jogadas
             jogadas/4,                % +Tab, +Lado, +Pecas, -Jogadas
             jogada_legal/4,           % +Tab, +Lado, +De, +Para
+            destinos/3,               % +Tab, +De, -Paras
             mover/4,                  % +Tab, +De, +Para, -Tab1
             mover_no_lugar/3,         % +Tab, +De, +Para
             terminacao/4,             % +Lado, +M, +Tab, -Resultado
@@ -216,6 +217,22 @@ jogada_legal(Tab, Lado, De, Para) :-
         ;   saltos(Ps, Tab, De, [De], Vis, _, [])
         ),
         memberchk(Para, Vis)
+    ).
+
+%!  destinos(+Tab, +De, -Paras) is det.
+%   Paras are the squares the piece on De can move to, ascending, which is
+%   by row and then by column; [] when De is empty.  The piece moves for
+%   its own side, whoever is to move: the game shows them to the player
+%   before it judges anything.
+
+destinos(Tab, De, Paras) :-
+    arg(De, Tab, V),
+    (   V =:= 0'0
+    ->  Paras = []
+    ;   Lado is V - 0'0,
+        jogadas(Tab, Lado, [De], Js),
+        findall(P, member(_-P, Js), Ps),
+        sort(Ps, Paras)
     ).
 
 %!  mover(+Tab, +De, +Para, -Tab1) is det.

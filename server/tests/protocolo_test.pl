@@ -1,6 +1,7 @@
 :- use_module(library(plunit)).
 :- use_module(apoio).
 :- use_module('../protocolo').
+:- use_module('../regras').
 
 %   pedir(+Texto, -Resposta): the answer to one request, "." and all,
 %   as the server would write it, from a fresh connection.
@@ -90,6 +91,10 @@ test(erro, forall(member(P, [
         "validaJogada(7,4,6,3,@,00000000001).",
         "verificaTerminacao(1,1234567890,@).",
         "verificaTerminacao(1,@).",
+        "destinos(8,0,@).",
+        "destinos(0,@).",
+        "destinos(0,0,@,1).",
+        "destinos(0,0,[[0]]).",
         "obtemJogadaPC3(1,@).",
         "obtemJogadaPC(1,@).",
         "obtemJogadaPC1(1,[[3,2,2,2,0,0,0,0],[2,2,2,0,0,0,0,0],[2,2,0,0,0,0,0,0],[2,0,0,0,0,0,0,0],[0,0,0,0,0,0,0,1],[0,0,0,0,0,0,1,1],[0,0,0,0,0,1,1,1],[0,0,0,0,1,1,1,1]]).",
@@ -193,3 +198,57 @@ test(digito_fora_do_tabuleiro, forall(member(D, ["3", "9", "a", "/"]))) :-
     pedir(P2, R2), R2 == "erro".
 
 :- end_tests(formas_do_jogo).
+
+:- begin_tests(destinos).
+
+test(inicial) :-
+    inicial(B),
+    format(string(P), "destinos(7,4,~w).\n", [B]),
+    pedir(P, R),
+    R == "[[6,3],[7,3],[6,4]]",
+    format(string(P2), "destinos(4,4,~w).\n", [B]),
+    pedir(P2, R2),
+    R2 == "[]".
+
+% Over a stretch of random play, destinos lists a square exactly when
+% validaJogada accepts the move there for the piece's side, for every
+% square of the board; the list comes sorted by row, then column.
+test(concorda_com_valida_jogada) :-
+    tabuleiro_inicial(T0),
+    posicoes(40, T0, 1, 777, Posicoes),
+    forall(( member(T, Posicoes), texto(T, B),
+             between(0, 7, Y), between(0, 7, X) ),
+           destinos_confere(T, B, X, Y)).
+
+destinos_confere(T, B, X, Y) :-
+    format(string(P), "destinos(~w,~w,~w).\n", [X, Y, B]),
+    pedir(P, R),
+    term_string(Lista, R),
+    maplist([[A,C],C-A]>>true, Lista, PorLinha),
+    sort(PorLinha, PorLinha),
+    quadrado(Q, X, Y),
+    arg(Q, T, V),
+    (   V =:= 0'0
+    ->  Lista == []
+    ;   Lado is V - 0'0,
+        forall(( between(0, 7, Yf), between(0, 7, Xf) ),
+               (   memberchk([Xf,Yf], Lista)
+               ->  aceita(B, X, Y, Xf, Yf, Lado)
+               ;   \+ aceita(B, X, Y, Xf, Yf, Lado)
+               ))
+    ).
+
+% The board comes back changed: the move was made.
+aceita(B, X, Y, Xf, Yf, Lado) :-
+    format(string(P), "validaJogada(~w,~w,~w,~w,~w,~w).\n", [X, Y, Xf, Yf, B, Lado]),
+    pedir(P, R),
+    R \== B.
+
+posicoes(0, _, _, _, []) :- !.
+posicoes(N, T, L, S0, [T|Ts]) :-
+    lance_sorteado(T, L, S0, S, T1),
+    outro(L, O),
+    N1 is N - 1,
+    posicoes(N1, T1, O, S, Ts).
+
+:- end_tests(destinos).

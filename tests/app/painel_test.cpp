@@ -5,6 +5,7 @@
 
 #include "app/bola.h"
 #include "app/controlos.h"
+#include "app/estado.h"
 #include "app/globais.h"
 #include "app/janela.h"
 #include "app/rota_rato.h"
@@ -194,3 +195,42 @@ TEST(AreaVista, IsTheWindowAboveThePanelStrip) {
 }
 
 }  // namespace
+
+// The status area: the side's colour follows the material, and the line under it shows
+// the one thing the player most needs now.
+TEST(Estado, TurnColourFollowsTheMaterialAndTheWarningKeepsItsOrder) {
+    Situacao s;
+    s.modo = 2;
+    s.nivel = 2;
+    EXPECT_STREQ(compoeEstado(s).vez, "Vez de Jog1 (peças escuras)");
+    s.material = 3;
+    EXPECT_STREQ(compoeEstado(s).vez, "Vez de Jog1 (peças claras)");
+    s.jogador = 2;
+    EXPECT_STREQ(compoeEstado(s).vez, "Vez de Jog2 (peças escuras)");
+    EXPECT_STREQ(compoeEstado(s).jogo, "Jogador contra Computador · Nível 2");
+    EXPECT_STREQ(compoeEstado(s).aviso, "O computador está a pensar…");
+
+    s.jogador = 1;
+    s.veredicto = VeredictoJogada::jogadaInvalida;
+    s.textoVeredicto = "Jogada inválida: essa peça é do adversário";
+    EXPECT_STREQ(compoeEstado(s).aviso, s.textoVeredicto);
+    s.semLigacao = true;
+    EXPECT_STREQ(compoeEstado(s).aviso, "Sem ligação ao servidor de regras");
+    s.filme = true;
+    s.jogadaFilme = 3;
+    s.totalFilme = 7;
+    EXPECT_STREQ(compoeEstado(s).aviso, "Filme: jogada 3 de 7");
+
+    Situacao menu;
+    menu.veredicto = VeredictoJogada::escolhaNivel;
+    EXPECT_STREQ(compoeEstado(menu).aviso, "Escolha primeiro o nível");
+    EXPECT_STREQ(compoeEstado(menu).vez, "");
+    menu.nivel = 1;
+    EXPECT_STREQ(compoeEstado(menu).aviso, "") << "a level was chosen since";
+}
+
+TEST(Listas, TheCameraListNamesTheMenuCameraToo) {
+    EXPECT_STREQ(textoCamara(4, 0), "Menu");
+    EXPECT_STREQ(textoCamara(0, 0), "Camara Jogador 2");
+    EXPECT_STREQ(textoCamara(7, 2), "Camara Jogador 1");
+}

@@ -94,5 +94,6 @@ inline Ponto casaVazia(const Vista& v, int x, int y) {
     return v.janela((x + 0.5) * casa, 0.1, (y + 0.5) * casa);
 }
 const Ponto botaoUndo{338, 437}, botaoFilme{338, 464}, botaoGravar{338, 517}, cantoDoPainel{4, 546};
+const Ponto caixaAjudas{412, 528};
 
 }  // namespace mesa

@@ -1,0 +1,98 @@
+#include "app/estado.h"
+
+#include <cstdio>
+
+#include "app/globais.h"
+#include "game/desfazer.h"
+#include "game/globais.h"
+#include "game/ligacao.h"
+
+namespace {
+
+bool emJogo(int modo) { return modo >= 1 && modo <= 3; }
+bool computadorAJogar(const Situacao& s) { return s.modo == 3 || (s.modo == 2 && s.jogador == 2); }
+
+void escreveJogo(const Situacao& s, char* t, int n) {
+    const bool comNivel = s.nivel == 1 || s.nivel == 2;
+    switch (s.modo) {
+    case 1:
+        std::snprintf(t, n, "Jogador contra Jogador");
+        break;
+    case 2:
+        std::snprintf(t, n, "Jogador contra Computador · Nível %d", s.nivel);
+        break;
+    case 3:
+        std::snprintf(t, n, "Computador contra Computador · Nível %d", s.nivel);
+        break;
+    default:
+        if (s.fimDeJogo)
+            std::snprintf(t, n, "Fim do jogo: clique na vista para voltar ao menu");
+        else if (comNivel)
+            std::snprintf(t, n, "Menu · Nível %d: escolha o modo", s.nivel);
+        else
+            std::snprintf(t, n, "Menu: escolha o modo (contra o computador, antes o nível)");
+        break;
+    }
+}
+
+void escreveAviso(const Situacao& s, LinhasEstado& l) {
+    const int n = sizeof l.aviso;
+    l.tom = Tom::neutro;
+    l.aviso[0] = '\0';
+    if (s.filme) {
+        std::snprintf(l.aviso, n, "Filme: jogada %d de %d", s.jogadaFilme, s.totalFilme);
+    } else if (s.semLigacao) {
+        std::snprintf(l.aviso, n, "Sem ligação ao servidor de regras");
+        l.tom = Tom::mau;
+    } else if (emJogo(s.modo) && computadorAJogar(s)) {
+        std::snprintf(l.aviso, n, "O computador está a pensar…");
+        l.tom = Tom::espera;
+    } else if (s.veredicto == VeredictoJogada::escolhaNivel) {
+        // Stale once a level is chosen.
+        if (s.nivel != 1 && s.nivel != 2) std::snprintf(l.aviso, n, "Escolha primeiro o nível");
+        l.tom = Tom::mau;
+    } else if (s.veredicto != VeredictoJogada::nenhum) {
+        std::snprintf(l.aviso, n, "%s", s.textoVeredicto);
+        l.tom = s.veredicto == VeredictoJogada::jogadaValida ? Tom::bom : Tom::mau;
+    }
+}
+
+}  // namespace
+
+const char* corDasPecas(int lado, int material) {
+    // Side 1 moves the pieces that wear the odd texture names: black in "Normal", the light
+    // images in the other materials.
+    const bool escuras = (lado == 1) == (material == 0);
+    return escuras ? "peças escuras" : "peças claras";
+}
+
+LinhasEstado compoeEstado(const Situacao& s) {
+    LinhasEstado l{};
+    escreveJogo(s, l.jogo, sizeof l.jogo);
+    if (emJogo(s.modo))
+        std::snprintf(l.vez, sizeof l.vez, "Vez de Jog%d (%s)", s.jogador,
+                      corDasPecas(s.jogador, s.material));
+    std::snprintf(l.placar, sizeof l.placar, "Jog1 %d · Jog2 %d  ·  %d%d:%d%d", s.vitorias1,
+                  s.vitorias2, s.relogio[0], s.relogio[1], s.relogio[2], s.relogio[3]);
+    escreveAviso(s, l);
+    return l;
+}
+
+Situacao situacaoActual() {
+    Situacao s;
+    s.modo = modo;
+    s.nivel = nivel;
+    s.jogador = jogador;
+    s.material = materialPecas;
+    s.vitorias1 = vitorias1;
+    s.vitorias2 = vitorias2;
+    for (int i = 0; i < 4; ++i) s.relogio[i] = digitosRelogio[i];
+    s.semLigacao = avisoSemLigacao || !serverConnected();
+    s.veredicto = ultimoVeredicto;
+    s.textoVeredicto = textoVeredicto;
+    s.filme = filmeActivo();
+    s.fimDeJogo = fimDeJogo.activo;
+    s.totalFilme = int(historico.size());
+    s.jogadaFilme = indiceFilme + 1 < s.totalFilme ? indiceFilme + 1 : s.totalFilme;
+    return s;
+}

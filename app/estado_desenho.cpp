@@ -1,0 +1,74 @@
+#include "app/estado_desenho.h"
+
+#include <imgui.h>
+
+#include "app/estado.h"
+#include "app/fontes.h"
+#include "app/globais.h"
+#include "game/globais.h"
+
+namespace {
+
+constexpr ImGuiWindowFlags sobreposto =
+    ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoSavedSettings |
+    ImGuiWindowFlags_NoInputs | ImGuiWindowFlags_NoFocusOnAppearing | ImGuiWindowFlags_NoNav |
+    ImGuiWindowFlags_AlwaysAutoResize;
+
+ImVec4 corDoTom(Tom t) {
+    switch (t) {
+    case Tom::bom: return ImVec4(0.55f, 0.92f, 0.50f, 1.0f);
+    case Tom::mau: return ImVec4(1.00f, 0.55f, 0.45f, 1.0f);
+    case Tom::espera: return ImVec4(1.00f, 0.85f, 0.45f, 1.0f);
+    default: return ImVec4(0.96f, 0.92f, 0.86f, 1.0f);
+    }
+}
+
+void linhaComPlacar(const LinhasEstado& l, float largura) {
+    ImGui::TextUnformatted(l.jogo);
+    const float w = ImGui::CalcTextSize(l.placar).x;
+    ImGui::SameLine(largura - w - 2 * ImGui::GetStyle().WindowPadding.x);
+    ImGui::TextUnformatted(l.placar);
+}
+
+}  // namespace
+
+void desenhaEstado() {
+    const LinhasEstado l = compoeEstado(situacaoActual());
+    const float largura = ImGui::GetIO().DisplaySize.x;
+    ImGui::SetNextWindowPos(ImVec2(0, 0));
+    ImGui::SetNextWindowSize(ImVec2(largura, 0));
+    ImGui::SetNextWindowBgAlpha(0.62f);
+    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(8, 4));
+    ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(6, 2));
+    ImGui::Begin("Estado", nullptr, sobreposto & ~ImGuiWindowFlags_AlwaysAutoResize);
+    linhaComPlacar(l, largura);
+    if (l.vez[0] != '\0') ImGui::TextUnformatted(l.vez);
+    if (l.aviso[0] != '\0') ImGui::TextColored(corDoTom(l.tom), "%s", l.aviso);
+    ImGui::End();
+    ImGui::PopStyleVar(2);
+}
+
+void desenhaFimDeJogo() {
+    if (!fimDeJogo.activo) return;
+    char titulo[192], razao[192];
+    textoFimDeJogo(fimDeJogo, titulo, razao, sizeof razao);
+    const ImGuiIO& io = ImGui::GetIO();
+    const float alturaVista = io.DisplaySize.y - alturaPainel;
+    // Low in the view, over the table's edge: the board stays in sight from every camera.
+    ImGui::SetNextWindowPos(ImVec2(io.DisplaySize.x / 2, alturaVista - 6), ImGuiCond_Always,
+                            ImVec2(0.5f, 1.0f));
+    ImGui::SetNextWindowSizeConstraints(ImVec2(0, 0), ImVec2(io.DisplaySize.x - 20, alturaVista));
+    ImGui::SetNextWindowBgAlpha(0.85f);
+    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(14, 6));
+    ImGui::PushStyleVar(ImGuiStyleVar_WindowRounding, 6.0f);
+    ImGui::Begin("FimDeJogo", nullptr, sobreposto);
+    ImGui::PushFont(fonteGrande());
+    ImGui::TextColored(ImVec4(1.0f, 0.85f, 0.45f, 1.0f), "%s", titulo);
+    ImGui::PopFont();
+    ImGui::PushTextWrapPos(io.DisplaySize.x - 60);
+    ImGui::TextUnformatted(razao);
+    ImGui::PopTextWrapPos();
+    ImGui::TextDisabled("Clique na vista para voltar ao menu.");
+    ImGui::End();
+    ImGui::PopStyleVar(2);
+}

@@ -1,0 +1,101 @@
+#include "game/fim_jogo.h"
+
+#include <cstdio>
+
+#include "game/destinos.h"
+#include "game/globais.h"
+#include "game/tabuleiro_texto.h"
+
+namespace {
+
+constexpr int jogadaCasa = 30;
+constexpr int jogadaDistancia = 100;
+
+int outroLado(int lado) { return lado == 1 ? 2 : 1; }
+
+bool metaCheia(const int lados[8][8], int lado) {
+    int dentro = 0;
+    for (int x = 0; x < 8; ++x)
+        for (int y = 0; y < 8; ++y)
+            if (lados[x][y] == lado) {
+                if (!noCampoDeChegada(lado, x, y)) return false;
+                ++dentro;
+            }
+    return dentro == 10;
+}
+
+bool algumaEmCasa(const int lados[8][8], int lado) {
+    for (int x = 0; x < 8; ++x)
+        for (int y = 0; y < 8; ++y)
+            if (lados[x][y] == lado && noCampoDePartida(lado, x, y)) return true;
+    return false;
+}
+
+// The pieces drawn from the board's sides: a piece's look is the other number (the side
+// that starts on the top-left corner wears side 1's look).
+std::vector<Peca> pecasDe(const int lados[8][8]) {
+    std::vector<Peca> p;
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            if (lados[x][y] != 0) p.emplace_back(outroLado(lados[x][y]), x, 0.0, y);
+    return p;
+}
+
+}  // namespace
+
+// The server's rules in their order; a side that won without a full goal camp before move
+// 100 can only have left the other without a move.
+RazaoFim razaoDoFim(const int lados[8][8], int lado, int n, bool venceu) {
+    if (venceu) {
+        if (metaCheia(lados, lado)) return RazaoFim::metaCheia;
+        return n >= jogadaDistancia ? RazaoFim::distancia : RazaoFim::semJogadas;
+    }
+    if (n >= jogadaCasa && algumaEmCasa(lados, lado)) return RazaoFim::ficouEmCasa;
+    return n >= jogadaDistancia ? RazaoFim::distancia : RazaoFim::desconhecida;
+}
+
+void guardaFimDeJogo(int r, int m, const char* tab) {
+    FimDeJogo& f = fimDeJogo;
+    int lados[8][8];
+    const bool legivel = leTabuleiro(tab, lados);
+    f.vencedor = r == 0 ? outroLado(jogador) : jogador;
+    f.razao = legivel ? razaoDoFim(lados, jogador, m + 1, r != 0) : RazaoFim::desconhecida;
+    f.camara = camara;
+    f.pecas = legivel ? pecasDe(lados) : pecas;
+    f.temUltima = xi >= 0 && xi < 8 && yi >= 0 && yi < 8 && xf >= 0 && xf < 8 && yf >= 0 && yf < 8;
+    const int q[4] = {xi, yi, xf, yf};
+    for (int i = 0; i < 4; ++i) f.ultima[i] = q[i];
+    f.activo = true;
+    limpaDestinos();
+    anotaVeredicto(VeredictoJogada::nenhum);
+}
+
+void dispensaFimDeJogo() {
+    fimDeJogo.activo = false;
+    fimDeJogo.pecas.clear();
+}
+
+void textoFimDeJogo(const FimDeJogo& f, char* titulo, char* razao, int tamanho) {
+    const int perdedor = outroLado(f.vencedor);
+    std::snprintf(titulo, tamanho, "Jog%d venceu!", f.vencedor);
+    switch (f.razao) {
+    case RazaoFim::metaCheia:
+        std::snprintf(razao, tamanho, "Todas as peças de Jog%d chegaram ao canto oposto.",
+                      f.vencedor);
+        break;
+    case RazaoFim::semJogadas:
+        std::snprintf(razao, tamanho, "Jog%d ficou sem jogadas.", perdedor);
+        break;
+    case RazaoFim::ficouEmCasa:
+        std::snprintf(razao, tamanho, "Jog%d ainda tinha uma peça no canto de partida à 30.ª jogada.",
+                      perdedor);
+        break;
+    case RazaoFim::distancia:
+        std::snprintf(razao, tamanho, "À 100.ª jogada, as peças de Jog%d estavam mais perto da meta.",
+                      f.vencedor);
+        break;
+    default:
+        std::snprintf(razao, tamanho, "O servidor de regras deu o jogo por terminado.");
+        break;
+    }
+}

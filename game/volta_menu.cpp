@@ -1,0 +1,23 @@
+#include "game/volta_menu.h"
+
+#include "game/destinos.h"
+#include "game/fim_jogo.h"
+#include "game/globais.h"
+#include "game/turno.h"
+#include "game/veredicto.h"
+
+void voltaAoMenu() {
+    // The film would put its saved game back after its last move.
+    filmeEmCurso = false;
+    faseFilme = 1;
+    undoArmado = 0;
+    undoRetira = 0;
+    faseUndo = 1;
+    faseAnim = 1;
+    resetGame();
+    selecionou = false;
+    camara = 4;
+    limpaDestinos();
+    dispensaFimDeJogo();
+    anotaVeredicto(VeredictoJogada::nenhum);
+}
