@@ -19,7 +19,7 @@ bool leValor(std::istringstream& linhas, const char* chave, int de, int ate, int
     return (l >> k >> valor) && k == chave && !(l >> resto) && valor >= de && valor <= ate;
 }
 
-Definicoes actuais() { return {ambiente, materialPecas, rodaCamara}; }
+Definicoes actuais() { return {ambiente, materialPecas, rodaCamara, ajudas ? 1 : 0}; }
 
 }  // namespace
 
@@ -28,7 +28,8 @@ std::string escreveDefinicoes(const Definicoes& d) {
     s << "cantos definicoes " << versaoDefinicoes << "\n"
       << "ambiente " << d.ambiente << "\n"
       << "material " << d.material << "\n"
-      << "rodaCamara " << d.rodaCamara << "\n";
+      << "rodaCamara " << d.rodaCamara << "\n"
+      << "ajudas " << d.ajudas << "\n";
     return s.str();
 }
 
@@ -46,7 +47,7 @@ bool leDefinicoes(const std::string& texto, Definicoes& d, std::string& erro) {
     }
     Definicoes n;
     if (!leValor(linhas, "ambiente", 0, 2, n.ambiente) || !leValor(linhas, "material", 0, 3, n.material) ||
-        !leValor(linhas, "rodaCamara", 0, 1, n.rodaCamara)) {
+        !leValor(linhas, "rodaCamara", 0, 1, n.rodaCamara) || !leValor(linhas, "ajudas", 0, 1, n.ajudas)) {
         erro = "bad or missing line";
         return false;
     }
@@ -66,6 +67,7 @@ void carregaDefinicoes() {
         ambiente = d.ambiente;
         materialPecas = d.material;
         rodaCamara = d.rodaCamara;
+        ajudas = d.ajudas != 0;
         definicoesGravadas = d;
         return;
     }

@@ -5,6 +5,7 @@
 //   ambiente 0            0 "Japao", 1 "Castelo Medieval", 2 "Praia"
 //   material 0            0 "Normal", 1 "Madeira", 2 "Pele", 3 "Metal"
 //   rodaCamara 0          1 on
+//   ajudas 1              the move hints: 1 on, 0 off
 #pragma once
 #include <string>
 
@@ -12,8 +13,10 @@ struct Definicoes {
     int ambiente = 0;
     int material = 0;
     int rodaCamara = 0;
+    int ajudas = 1;
     bool operator==(const Definicoes& o) const {
-        return ambiente == o.ambiente && material == o.material && rodaCamara == o.rodaCamara;
+        return ambiente == o.ambiente && material == o.material && rodaCamara == o.rodaCamara &&
+               ajudas == o.ajudas;
     }
 };
 
