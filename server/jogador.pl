@@ -1,66 +1,101 @@
 /*  The computer's moves.
 
     Level 1 looks one move ahead and takes the move that brings a piece
-    furthest forward.  Level 2 runs a negamax alpha-beta search over a few
-    plies on a private copy of the board, with an evaluation that is a sum of
-    per-square values, so that a move changes it by two table look-ups.
+    furthest forward.  Level 2 searches: iterative deepening over a negamax
+    alpha-beta search, on a private copy of the board, with a transposition
+    table (transposicao.pl), killer moves and a move generator of its own
+    (lances.pl), until it has searched a fixed number of positions.  Its
+    evaluation is a sum of per-square values, so that a move changes it by
+    two table look-ups.
 
-    Both levels are deterministic: moves are generated in a fixed order and a
-    later move replaces the best so far only when it is strictly better.
+    Both levels are deterministic: moves are generated in a fixed order, a
+    later move replaces the best so far only when it is strictly better,
+    and level 2's budget counts positions, not time.  Nothing is kept from
+    one request to the next.
 */
 
 :- module(jogador,
           [ jogada_nivel1/4,          % +Tab, +Lado, -De, -Para
             jogada_nivel2/4,          % +Tab, +Lado, -De, -Para
-            jogada_nivel2/5,          % +Tab, +Lado, +Profundidade, -De, -Para
+            procura/6,                % +Tab, +Lado, +Orcamento, -De, -Para, -Info
+            orcamento_nivel2/1,       % -Nos
             valor/3                   % +Lado, +Q, -V
           ]).
 
 :- use_module(regras).
+:- use_module(transposicao).
+:- use_module(lances).
 
 :- set_prolog_flag(optimise, true).
 
-%   valor(Lado, Q, V): what a piece of Lado on square Q is worth.
+%   The evaluation of level 2 is a sum of what each piece is worth on its
+%   square, its own side's pieces counted for it and the other side's
+%   against, so that a move changes it by two table look-ups.
+%   valor(Lado, Q, V): what a piece of Lado on square Q is worth, its home
+%   camp aside.
 %   - Distance to go counts linearly and quadratically, so that bringing up a
-%     piece left far behind pays more than pushing a leader on.
+%     piece left far behind pays more than pushing a leader on, and the
+%     pieces in the goal camp go deep into it, leaving its mouth free.
 %   - Away from the goal, straying from the long diagonal costs a little:
-%     pieces near it keep each other company and find jumps.
-%   - A piece still in its home camp costs extra: from the 30th move on it
-%     loses the game, and the requests do not say how near that is.
+%     pieces near it keep each other company, and each other's jumps open.
 %   em_meta(Lado, Q, G): G is 1 when Q lies in the goal camp of Lado.
+%   A piece still in its home camp costs more as the 30th move nears (see
+%   custo_de_casa/2).
+
+%   The tables are facts, one per square and side (v1/2, v2/2, m1/2,
+%   m2/2), looked up by the square through first-argument indexing: a table
+%   held as one term in a fact would be copied at every look-up.  The
+%   search copies them once into terms of its own (see lado/4).
 
 term_expansion(tabelas_jogador, Clauses) :-
-    findall(valores(L, T),
-            ( member(L, [1,2]),
-              findall(V, valor_quadrado(L, V), Vs),
-              T =.. [v|Vs] ),
-            Valores),
-    findall(metas(L, T),
-            ( member(L, [1,2]),
-              findall(G, ( quadrado(Q, _, _), zona(Q, Z),
-                           ( outro(L, Z) -> G = 1 ; G = 0 ) ),
-                      Gs),
-              T =.. [m|Gs] ),
-            Metas),
-    append(Valores, Metas, Clauses).
+    findall(C,
+            ( member(T-L, [v1-1, v2-2, m1-1, m2-2]),
+              quadrado(Q, _, _),
+              (   sub_atom(T, 0, 1, _, v)
+              ->  valor_quadrado(L, Q, X)
+              ;   zona(Q, Z),
+                  ( outro(L, Z) -> X = 1 ; X = 0 )
+              ),
+              C =.. [T, Q, X] ),
+            Clauses).
 
-valor_quadrado(L, V) :-
+valor_quadrado(L, Q, V) :-
     quadrado(Q, X, Y),
     distancia(L, Q, D), zona(Q, Z),
     Lat is abs(X-Y),
-    (   Z =:= L -> Casa = 40 ; Casa = 0 ),
     (   outro(L, Z) -> Desvio = 0 ; Desvio = 3*Lat ),
-    V is -(20*D + D*D) - Desvio - Casa.
+    V is -(20*D + D*D) - Desvio.
 
 tabelas_jogador.
 
-valor(Lado, Q, V) :-
-    valores(Lado, T),
-    arg(Q, T, V).
+valor(1, Q, V) :- v1(Q, V).
+valor(2, Q, V) :- v2(Q, V).
 
-em_meta(Lado, Q, G) :-
-    metas(Lado, T),
-    arg(Q, T, G).
+em_meta(1, Q, G) :- m1(Q, G).
+em_meta(2, Q, G) :- m2(Q, G).
+
+%   custo_de_casa(P, C): what a piece in its home camp costs.  The requests
+%   do not carry the move count, so the search estimates how far the game
+%   has gone by P, the distance both sides have come from their home camps
+%   together (0 at the start, 200 when both have finished): in the matches
+%   of bench/servidor/confronto.pl against the sparring opponent, P passes
+%   120 near each side's 15th move on average and 150 near the 20th
+%   (between the 17th and the 22nd), and it was never below 160 at the
+%   25th.  Early a piece at home costs as much as a little over one step;
+%   from P = 120 the cost grows, and from 150, eight moves or more before
+%   the deadline in those games, a piece at home is treated as all
+%   but lost: the search brings it out before anything else and never
+%   takes one back in, not even to block the other side's goal camp, whose
+%   squares are also its home.  The other side's pieces at home cost it at
+%   most 160: were they all but lost too, walling one in until its 30th
+%   move would be worth more than the race, and the search would rather
+%   wait, moving its pieces to and fro inside its goal camp, than run.
+
+custo_de_casa(P, C) :-
+    (   P < 120 -> C = 40
+    ;   P < 150 -> C is 40 + 4 * (P - 120)
+    ;   C = 20000
+    ).
 
 %!  jogada_nivel1(+Tab, +Lado, -De, -Para) is semidet.
 %   The move with the greatest progress; among equals, the one that moves
@@ -86,133 +121,495 @@ melhor_nivel1([J|Js], Lado, J0, K0, Melhor) :-
     ).
 
 %!  jogada_nivel2(+Tab, +Lado, -De, -Para) is semidet.
-%!  jogada_nivel2(+Tab, +Lado, +Profundidade, -De, -Para) is semidet.
-%   The move chosen by an alpha-beta search Profundidade plies deep (3 by
-%   default).  Fails when Lado has no legal move.
+%   Level 2's move: the search below with its node budget.  Fails when
+%   Lado has no legal move.
 
 jogada_nivel2(Tab, Lado, De, Para) :-
-    jogada_nivel2(Tab, Lado, 3, De, Para).
+    orcamento_nivel2(Orcamento),
+    procura(Tab, Lado, Orcamento, De, Para, _).
 
-jogada_nivel2(Tab0, Lado, Prof, De, Para) :-
+%   The node budget, calibrated so that the median reply on the
+%   development machine takes about 80 ms (see the README).
+
+orcamento_nivel2(4000).
+
+%   Deeper than this the search never goes, whatever budget is left.
+
+profundidade_maxima(20).
+
+vitoria(1000000).
+
+%   What a move inside the goal camp that brings no piece nearer the corner
+%   costs the side that searches, beyond its value: such moves only wait,
+%   and two sides that both wait would never finish.
+
+custo_de_esperar(30).
+
+%   margem(Prof, F): how much a move Prof plies from the horizon can still
+%   gain its side, at most, beyond its own value, for what follows it:
+%   - one ply from the horizon (Prof 2), the other side's best reply comes
+%     last, and it is taken to gain at least 20, so the move gets at most
+%     its own value plus 20;
+%   - two plies from it (Prof 3), the side's own next move comes after the
+%     other side's reply, and the two together are taken to gain it at
+%     most 50.
+%   A move that cannot reach Alfa even so is futile and left out.
+
+margem(2, 20).
+margem(3, 50).
+
+%!  procura(+Tab, +Lado, +Orcamento, -De, -Para, -Info) is semidet.
+%   Iterative deepening: alpha-beta searches 1, 2, 3... plies deep, each
+%   ordered by what the one before left in the transposition table, until
+%   Orcamento nodes (positions whose moves were generated) have been
+%   searched.  The move is the best of the last search that finished.
+%   A move that fills the goal camp is taken at once.  Info is
+%   info(Nos, Prof, V): the nodes searched, the depth of the last finished
+%   search and the value it found.  Fails when Lado has no legal move.
+
+procura(Tab0, Lado, Orcamento, De, Para, Info) :-
     duplicate_term(Tab0, Tab),
     outro(Lado, Outro),
     pecas(Tab, Lado, Meus),
     pecas(Tab, Outro, Deles),
-    soma_valores(Meus, Lado, 0, VM),
-    soma_valores(Deles, Outro, 0, VO),
-    conta_meta(Meus, Lado, 0, GM),
-    conta_meta(Deles, Outro, 0, GO),
-    E is VM - VO,
     jogadas(Tab, Lado, Meus, Js),
     Js \== [],
-    ordenar(Js, Lado, Ordenadas),
-    Ordenadas = [J0|_],
-    Inf is 1 << 40,
-    raiz(Ordenadas, Prof, Tab, Lado, Outro, Meus, Deles, E, GM, GO,
-         -Inf, Inf, J0, De-Para).
-
-vitoria(1000000).
-
-raiz([], _, _, _, _, _, _, _, _, _, _, _, Melhor, Melhor).
-raiz([De-Para|Js], Prof, Tab, Lado, Outro, Meus, Deles, E, GM, GO,
-     Alfa, Beta, Melhor0, Melhor) :-
-    filho(De, Para, Prof, Tab, Lado, Outro, Meus, Deles, E, GM, GO,
-          Alfa, Beta, 0, V),
-    (   V > Alfa
-    ->  raiz(Js, Prof, Tab, Lado, Outro, Meus, Deles, E, GM, GO,
-             V, Beta, De-Para, Melhor)
-    ;   raiz(Js, Prof, Tab, Lado, Outro, Meus, Deles, E, GM, GO,
-             Alfa, Beta, Melhor0, Melhor)
+    custo_de_esperar(Pen),
+    progresso(Meus, Lado, 0, PM),
+    progresso(Deles, Outro, PM, P),
+    custo_de_casa(P, Casa),
+    CasaDeles is min(Casa, 160),
+    lado(Lado, Pen, Casa, Eu),
+    lado(Outro, 0, CasaDeles, Ele),
+    conta_meta(Meus, Eu, 0, GM),
+    (   GM =:= 9,
+        arg(3, Eu, MT),
+        member(De-Para, Js),
+        arg(De, MT, 0),
+        arg(Para, MT, 1)
+    ->  vitoria(W),
+        Info = info(0, 1, W)
+    ;   conta_meta(Deles, Ele, 0, GO),
+        soma_valores(Meus, Eu, 0, VM),
+        soma_valores(Deles, Ele, 0, VO),
+        E is VM - VO,
+        chave_posicao(Lado, Meus, Deles, H),
+        tabela_nova(TT),
+        functor(Kil, k, 64),
+        Ctx = ctx(c(0, Orcamento), Tab, TT, Kil),
+        Raiz = raiz(Eu, Ele, Meus, Deles, E, GM, GO, H),
+        (   Casa >= 20000
+        ->  exclude(volta_a_casa(Lado), Js, Js1),
+            ( Js1 == [] -> Js2 = Js ; Js2 = Js1 )
+        ;   Js2 = Js
+        ),
+        arg(2, Eu, VT),
+        chaves(Js2, VT, Pares),
+        keysort(Pares, Ordenados),
+        pairs_values(Ordenados, Ordenadas),
+        Ordenadas = [J0|_],
+        profundidade_maxima(PMax),
+        aprofundar(1, PMax, Raiz, Ordenadas, Ctx, J0, 0, 0, De-Para, Prof, V),
+        arg(1, Ctx, c(Nos, _)),
+        Info = info(Nos, Prof, V)
     ).
 
-%   filho(...): value, for the side to move, of playing De-Para and letting
-%   the search go on Prof-1 plies below it.
+%   Late in the game a piece is never taken back into its home camp: it
+%   would lose the game at the 30th move, and the search, which does not
+%   know the move count, could take it there to block the other side.
+%   Inside the search the cost of the home camp keeps it out.
 
-filho(De, Para, Prof, Tab, Lado, Outro, Meus, Deles, E, GM, GO,
-      Alfa, Beta, Ply, V) :-
-    em_meta(Lado, De, G0),
-    em_meta(Lado, Para, G1),
+volta_a_casa(Lado, De-Para) :-
+    zona(Para, Lado),
+    \+ zona(De, Lado).
+
+%   lado(Lado, Pen, Casa, S): what the search keeps at hand about a side:
+%   s(Lado, Valores, Metas, Peca, Meta, Pen), the values of its pieces on
+%   each square (valor/3, less Casa in its home camp) and the squares of
+%   its goal camp (em_meta/3) as terms of 64 arguments, the code of its
+%   pieces on the board, the camp it heads for, and the cost of waiting in
+%   it.
+
+lado(Lado, Pen, Casa, s(Lado, VT, MT, Peca, Meta, Pen)) :-
+    findall(V, ( between(1, 64, Q),
+                 valor(Lado, Q, V0),
+                 ( zona(Q, Lado) -> V is V0 - Casa ; V = V0 ) ),
+            Vs),
+    VT =.. [v|Vs],
+    findall(G, ( between(1, 64, Q), em_meta(Lado, Q, G) ), Gs),
+    MT =.. [m|Gs],
+    Peca is 0'0 + Lado,
+    outro(Lado, Meta).
+
+%   aprofundar(P, PMax, Raiz, Jogadas, Ctx, Melhor0, Prof0, V0, Melhor, Prof, V):
+%   searches P plies deep, then deeper, until the budget runs out or a win
+%   is certain.  Jogadas are the root's moves, the best so far first.
+
+aprofundar(P, PMax, Raiz, Js, Ctx, Melhor0, Prof0, V0, Melhor, Prof, V) :-
+    (   P =< PMax,
+        catch(raiz(Js, P, Raiz, Ctx, Melhor1, V1), orcamento, fail)
+    ->  vitoria(W),
+        (   V1 >= W - 1000
+        ->  Melhor = Melhor1, Prof = P, V = V1
+        ;   selectchk(Melhor1, Js, Js0),
+            P1 is P + 1,
+            aprofundar(P1, PMax, Raiz, [Melhor1|Js0], Ctx, Melhor1, P, V1,
+                       Melhor, Prof, V)
+        )
+    ;   Melhor = Melhor0, Prof = Prof0, V = V0
+    ).
+
+%   The root: every move searched with a full window, in order; a later
+%   move replaces the best only when strictly better.
+
+raiz(Js, P, raiz(Eu, Ele, Meus, Deles, E, GM, GO, H), Ctx, Melhor, V) :-
+    Inf is 1 << 40,
+    Alfa0 is -Inf,
+    raiz_(Js, P, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
+          Alfa0, Inf, none, Melhor, V).
+
+raiz_([], _, _, _, _, _, _, _, _, _, _, Alfa, _, Melhor, Melhor, Alfa).
+raiz_([De-Para|Js], P, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
+      Alfa, Beta, Melhor0, Melhor, V) :-
+    filho(De, Para, P, 0, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
+          Alfa, Beta, V1),
+    (   V1 > Alfa
+    ->  raiz_(Js, P, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
+              V1, Beta, De-Para, Melhor, V)
+    ;   raiz_(Js, P, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
+              Alfa, Beta, Melhor0, Melhor, V)
+    ).
+
+%   ganho(Eu, De, Para, G): what the move De-Para changes the value of the
+%   side Eu by: the values of the two squares, and the cost of waiting for
+%   a move inside the goal camp that gains nothing.
+
+ganho(s(_, VT, MT, _, _, Pen), De, Para, G) :-
+    arg(De, VT, V0),
+    arg(Para, VT, V1),
+    G0 is V1 - V0,
+    (   G0 =< 0,
+        Pen > 0,
+        arg(De, MT, 1)
+    ->  G is G0 - Pen
+    ;   G = G0
+    ).
+
+%   filho(...): value, for the side Eu, of playing De-Para at a node Prof
+%   plies from the horizon and Ply from the root.
+
+filho(De, Para, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
+      Alfa, Beta, V) :-
+    arg(3, Eu, MT),
+    arg(De, MT, G0),
+    arg(Para, MT, G1),
     GM1 is GM - G0 + G1,
     Ply1 is Ply + 1,
     (   GM1 =:= 10
     ->  vitoria(W), V is W - Ply1
-    ;   Prof =:= 1
-    ->  valor(Lado, De, V0),
-        valor(Lado, Para, V1),
-        V is E + V1 - V0
-    ;   valor(Lado, De, V0),
-        valor(Lado, Para, V1),
-        E1 is -(E + V1 - V0),
-        substituir(Meus, De, Para, Meus1),
-        Peca is 0'0 + Lado,
-        nb_setarg(De, Tab, 0'0),
-        nb_setarg(Para, Tab, Peca),
-        Prof1 is Prof - 1,
-        A1 is -Beta, B1 is -Alfa,
-        no(Prof1, Tab, Outro, Lado, Deles, Meus1, E1, GO, GM1, A1, B1, Ply1, V2),
-        nb_setarg(Para, Tab, 0'0),
-        nb_setarg(De, Tab, Peca),
-        V is -V2
-    ).
-
-%   no(...): negamax value of the position for Lado, to move.
-
-no(Prof, Tab, Lado, Outro, Meus, Deles, E, GM, GO, Alfa, Beta, Ply, V) :-
-    jogadas(Tab, Lado, Meus, Js),
-    (   Js == []
-    ->  vitoria(W), V is -(W - Ply)
-    ;   Prof =:= 1
-    ->  folhas(Js, Lado, GM, E, Ply, -1000000000, V)
-    ;   ordenar(Js, Lado, Ordenadas),
-        ramos(Ordenadas, Prof, Tab, Lado, Outro, Meus, Deles, E, GM, GO,
-              Alfa, Beta, Ply, V)
-    ).
-
-%   Last ply: the best of the moves' own values, a filled goal camp first.
-
-folhas([], _, _, _, _, V, V).
-folhas([De-Para|Js], Lado, GM, E, Ply, V0, V) :-
-    em_meta(Lado, De, G0),
-    em_meta(Lado, Para, G1),
-    (   GM - G0 + G1 =:= 10
-    ->  vitoria(W), V is W - Ply - 1
-    ;   valor(Lado, De, X0),
-        valor(Lado, Para, X1),
-        V1 is E + X1 - X0,
-        (   V1 > V0
-        ->  folhas(Js, Lado, GM, E, Ply, V1, V)
-        ;   folhas(Js, Lado, GM, E, Ply, V0, V)
+    ;   ganho(Eu, De, Para, G),
+        E1 is E + G,
+        (   Prof =:= 1
+        ->  V = E1
+        ;   arg(2, Ctx, Tab),
+            arg(4, Eu, Peca),
+            nb_setarg(De, Tab, 0'0),
+            nb_setarg(Para, Tab, Peca),
+            substituir(Meus, De, Para, Meus1),
+            arg(1, Eu, Lado),
+            chave_peca(Lado, De, Z0),
+            chave_peca(Lado, Para, Z1),
+            chave_lado(ZL),
+            H1 is H xor Z0 xor Z1 xor ZL,
+            Prof1 is Prof - 1,
+            A1 is -Beta, B1 is -Alfa,
+            E2 is -E1,
+            no(Prof1, Ply1, Ele, Eu, Deles, Meus1, E2, GO, GM1, H1, Ctx,
+               A1, B1, V2),
+            nb_setarg(Para, Tab, 0'0),
+            nb_setarg(De, Tab, Peca),
+            V is -V2
         )
     ).
 
-ramos([], _, _, _, _, _, _, _, _, _, Alfa, _, _, Alfa).
-ramos([De-Para|Js], Prof, Tab, Lado, Outro, Meus, Deles, E, GM, GO,
-      Alfa, Beta, Ply, V) :-
-    filho(De, Para, Prof, Tab, Lado, Outro, Meus, Deles, E, GM, GO,
-          Alfa, Beta, Ply, V1),
-    (   V1 >= Beta
-    ->  V = V1
-    ;   V1 > Alfa
-    ->  ramos(Js, Prof, Tab, Lado, Outro, Meus, Deles, E, GM, GO,
-              V1, Beta, Ply, V)
-    ;   ramos(Js, Prof, Tab, Lado, Outro, Meus, Deles, E, GM, GO,
-              Alfa, Beta, Ply, V)
+%   no(...): negamax value of the position for the side Eu, to move,
+%   searched Prof plies deep, within the window Alfa-Beta (fail-hard).
+
+no(Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx, Alfa, Beta, V) :-
+    arg(3, Ctx, TT),
+    (   consultar(TT, H, ProfT, Tipo, VT0, DeT, ParaT)
+    ->  de_tabela(VT0, Ply, VT),
+        (   ProfT >= Prof,
+            corte(Tipo, VT, Alfa, Beta, V0)
+        ->  V = V0
+        ;   no_(Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
+                Alfa, Beta, DeT-ParaT, V)
+        )
+    ;   no_(Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
+            Alfa, Beta, 0-0, V)
     ).
 
-%   Best-looking moves first: by the change they make to the side's own
-%   value.  keysort is stable, so equal keys keep the generation order.
+%   A stored value settles the node when it is exact, or a bound outside
+%   the window; it is clamped to the window, as the search is fail-hard.
 
-ordenar(Js, Lado, Ordenadas) :-
-    chaves(Js, Lado, Pares),
-    keysort(Pares, Ordenados),
-    pairs_values(Ordenados, Ordenadas).
+corte(0, VT, Alfa, Beta, V) :-
+    V is max(Alfa, min(Beta, VT)).
+corte(1, VT, _, Beta, Beta) :-
+    VT >= Beta.
+corte(2, VT, Alfa, _, Alfa) :-
+    VT =< Alfa.
+
+no_(Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx, Alfa, Beta,
+    MovT, V) :-
+    contar(Ctx),
+    arg(2, Ctx, Tab),
+    (   Prof =:= 1,
+        GM < 9
+    ->  arg(5, Eu, Meta),
+        folha(Meus, Tab, Eu, Meta, E, Beta, -1000000000, V, Tipo),
+        (   V =:= -1000000000
+        ->  vitoria(W), V is -(W - Ply)
+        ;   arg(3, Ctx, TT),
+            guardar(TT, H, 1, Tipo, V, 0, 0)
+        )
+    ;   arg(1, Eu, Lado),
+        lances(Tab, Lado, Meus, Js),
+        (   Js == []
+        ->  vitoria(W), V is -(W - Ply)
+        ;   Prof =:= 1
+        ->  folhas(Js, Eu, GM, E, Ply, -1000000000, V),
+            arg(3, Ctx, TT),
+            para_tabela(V, Ply, VS),
+            guardar(TT, H, 1, 0, VS, 0, 0)
+        ;   interior(Js, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
+                     Alfa, Beta, MovT, V)
+        )
+    ).
+
+interior(Js, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
+         Alfa, Beta, DeT-ParaT, V) :-
+    (   GM < 9,
+        margem(Prof, F)
+    ->  Limiar is max(-1, Alfa - F - E)
+    ;   Limiar = -1
+    ),
+    matadores(Ctx, Ply, M1, M2),
+    MT is DeT * 128 + ParaT,
+    chaves_no(Js, Eu, Limiar, MT, M1, M2, Pares, -(1 << 40), _, Melhor0),
+    (   Pares == []
+    ->  Ordenadas = [0-Melhor0]
+    ;   keysort(Pares, Ordenadas)
+    ),
+    ramos(Ordenadas, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H,
+          Ctx, Alfa, Beta, 0-0, V, Melhor),
+    (   V >= Beta -> Tipo = 1
+    ;   V =< Alfa -> Tipo = 2
+    ;   Tipo = 0
+    ),
+    Melhor = DeM-ParaM,
+    arg(3, Ctx, TT),
+    para_tabela(V, Ply, VS),
+    guardar(TT, H, Prof, Tipo, VS, DeM, ParaM),
+    (   Tipo =:= 1
+    ->  matador(Ctx, Ply, DeM, ParaM)
+    ;   true
+    ).
+
+%   Wins are stored counted from the node, so that a position reached at
+%   another ply reads its own distance to the win.
+
+para_tabela(V, Ply, VS) :-
+    vitoria(W),
+    (   V > W - 1000 -> VS is V + Ply
+    ;   V < 1000 - W -> VS is V - Ply
+    ;   VS = V
+    ).
+
+de_tabela(VS, Ply, V) :-
+    vitoria(W),
+    (   VS > W - 1000 -> V is VS - Ply
+    ;   VS < 1000 - W -> V is VS + Ply
+    ;   V = VS
+    ).
+
+%   The node budget: one more node, or the search is over.
+
+contar(Ctx) :-
+    arg(1, Ctx, C),
+    arg(1, C, N0),
+    arg(2, C, Max),
+    N is N0 + 1,
+    (   N > Max
+    ->  throw(orcamento)
+    ;   nb_setarg(1, C, N)
+    ).
+
+%   Killer moves: the last two moves that cut off the search at each ply,
+%   tried right after the table's move at the same ply of other branches.
+
+matador(Ctx, Ply, De, Para) :-
+    (   Ply < 32
+    ->  arg(4, Ctx, K),
+        I is 2 * Ply + 1,
+        J is I + 1,
+        M is De * 128 + Para,
+        arg(I, K, M1),
+        (   M1 == M
+        ->  true
+        ;   (   nonvar(M1) -> nb_setarg(J, K, M1) ; true ),
+            nb_setarg(I, K, M)
+        )
+    ;   true
+    ).
+
+matadores(Ctx, Ply, M1, M2) :-
+    (   Ply < 32
+    ->  arg(4, Ctx, K),
+        I is 2 * Ply + 1,
+        J is I + 1,
+        arg(I, K, M1),
+        arg(J, K, M2)
+    ;   true
+    ).
+
+%   folha(Pecas, Tab, Eu, Meta, E, Beta, V0, V, Tipo): the last ply, when
+%   no move can fill the goal camp: E plus the gain of the best move, piece
+%   by piece.  Once a move reaches Beta the other pieces need not be looked
+%   at: V is then a lower bound (Tipo 1), else exact (Tipo 0).  V stays V0
+%   when no piece can move.
+
+folha([], _, _, _, _, _, V, V, 0).
+folha([Q|Qs], Tab, Eu, Meta, E, Beta, V0, V, Tipo) :-
+    lances_peca(Tab, Meta, Q, Js),
+    (   Js == []
+    ->  folha(Qs, Tab, Eu, Meta, E, Beta, V0, V, Tipo)
+    ;   arg(2, Eu, VT),
+        melhor_destino(Js, VT, -1000000000, Para),
+        ganho(Eu, Q, Para, G),
+        V1 is E + G,
+        (   V1 >= Beta
+        ->  V = V1, Tipo = 1
+        ;   V1 > V0
+        ->  folha(Qs, Tab, Eu, Meta, E, Beta, V1, V, Tipo)
+        ;   folha(Qs, Tab, Eu, Meta, E, Beta, V0, V, Tipo)
+        )
+    ).
+
+%   The destination of greatest value (the first of equals).
+
+melhor_destino([_-Para|Js], VT, _, Melhor) :-
+    arg(Para, VT, X),
+    melhor_destino(Js, VT, X, Para, Melhor).
+
+melhor_destino([], _, _, Melhor, Melhor).
+melhor_destino([_-Para|Js], VT, X0, Melhor0, Melhor) :-
+    arg(Para, VT, X),
+    (   X > X0
+    ->  melhor_destino(Js, VT, X, Para, Melhor)
+    ;   melhor_destino(Js, VT, X0, Melhor0, Melhor)
+    ).
+
+%   The last ply when a move may fill the goal camp.
+
+folhas(Js, Eu, GM, E, Ply, V0, V) :-
+    arg(3, Eu, MT),
+    (   GM >= 9,
+        member(De-Para, Js),
+        arg(De, MT, 0),
+        arg(Para, MT, 1)
+    ->  vitoria(W), V is W - Ply - 1
+    ;   melhor_folha(Js, Eu, E, V0, V)
+    ).
+
+melhor_folha([], _, _, V, V).
+melhor_folha([De-Para|Js], Eu, E, V0, V) :-
+    ganho(Eu, De, Para, G),
+    V1 is E + G,
+    (   V1 > V0
+    ->  melhor_folha(Js, Eu, E, V1, V)
+    ;   melhor_folha(Js, Eu, E, V0, V)
+    ).
+
+%   ramos(...): the moves of a node in order, fail-hard.  Near the
+%   horizon a move is futile when its own value and the margin of its
+%   depth (margem/2) cannot reach Alfa: the moves after it, no better by
+%   their own values, are futile too, and the node stops.  Moves tried out
+%   of that order (the table's and the killers) are only skipped.
+
+ramos([], _, _, _, _, _, _, _, _, _, _, _, Alfa, _, Melhor, Alfa, Melhor).
+ramos([K-(De-Para)|Js], Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H,
+      Ctx, Alfa, Beta, Melhor0, V, Melhor) :-
+    (   margem(Prof, F),
+        futil(De, Para, Eu, E, GM, F, Alfa)
+    ->  (   K < -(1 << 30)
+        ->  ramos(Js, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H,
+                  Ctx, Alfa, Beta, Melhor0, V, Melhor)
+        ;   V = Alfa, Melhor = Melhor0
+        )
+    ;   filho(De, Para, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H,
+              Ctx, Alfa, Beta, V1),
+        (   V1 >= Beta
+        ->  V = Beta, Melhor = De-Para
+        ;   V1 > Alfa
+        ->  ramos(Js, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H,
+                  Ctx, V1, Beta, De-Para, V, Melhor)
+        ;   ramos(Js, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H,
+                  Ctx, Alfa, Beta, Melhor0, V, Melhor)
+        )
+    ).
+
+futil(De, Para, Eu, E, GM, F, Alfa) :-
+    arg(3, Eu, MT),
+    arg(De, MT, G0),
+    arg(Para, MT, G1),
+    GM - G0 + G1 =\= 10,
+    ganho(Eu, De, Para, G),
+    E + G + F =< Alfa.
+
+%   Best-looking moves first: by the change they make to the side's own
+%   value; keysort is stable, so equal keys keep the generation order.
 
 chaves([], _, []).
-chaves([De-Para|Js], Lado, [K-(De-Para)|Ps]) :-
-    valor(Lado, De, V0),
-    valor(Lado, Para, V1),
+chaves([De-Para|Js], VT, [K-(De-Para)|Ps]) :-
+    arg(De, VT, V0),
+    arg(Para, VT, V1),
     K is V0 - V1,
-    chaves(Js, Lado, Ps).
+    chaves(Js, VT, Ps).
+
+%   At an inner node the table's move comes first, then the killers, then
+%   the others by their gain (ganho/4).  Left out are the moves that lose
+%   value, and near the horizon the futile ones (see ramos/17): those whose
+%   gain is not above Limiar.  Melhor is the move of greatest gain, for a
+%   node that would otherwise keep none.
+
+chaves_no(Js, Eu, Limiar, MT, M1, M2, Ps, G0, Melhor0, Melhor) :-
+    Eu = s(_, VT, Metas, _, _, Pen),
+    chaves_no(Js, VT, Metas, Pen, Limiar, MT, M1, M2, 0, 0, Ps, G0,
+              Melhor0, Melhor).
+
+%   The same, ganho/4 unfolded; the moves come grouped by piece, and the
+%   value of the square left is looked up once for each.
+
+chaves_no([], _, _, _, _, _, _, _, _, _, [], _, M, M).
+chaves_no([De-Para|Js], VT, Metas, Pen, Limiar, MT, M1, M2, De0, V00, Ps,
+          G0, Melhor0, Melhor) :-
+    (   De =:= De0 -> V0 = V00 ; arg(De, VT, V0) ),
+    arg(Para, VT, V1),
+    G1 is V1 - V0,
+    (   G1 =< 0, Pen > 0, arg(De, Metas, 1) -> G is G1 - Pen ; G = G1 ),
+    M is De * 128 + Para,
+    (   M =:= MT -> K is -(1 << 40), Ps = [K-(De-Para)|Ps1]
+    ;   M == M1 -> K is -(1 << 32) - G, Ps = [K-(De-Para)|Ps1]
+    ;   M == M2 -> K is -(1 << 31) - G, Ps = [K-(De-Para)|Ps1]
+    ;   G > Limiar -> K is -G, Ps = [K-(De-Para)|Ps1]
+    ;   Ps = Ps1
+    ),
+    (   G > G0
+    ->  chaves_no(Js, VT, Metas, Pen, Limiar, MT, M1, M2, De, V0, Ps1,
+                  G, De-Para, Melhor)
+    ;   chaves_no(Js, VT, Metas, Pen, Limiar, MT, M1, M2, De, V0, Ps1,
+                  G0, Melhor0, Melhor)
+    ).
 
 substituir([], _, _, []).
 substituir([Q|Qs], De, Para, [R|Rs]) :-
@@ -223,13 +620,25 @@ substituir([Q|Qs], De, Para, [R|Rs]) :-
     ).
 
 soma_valores([], _, S, S).
-soma_valores([Q|Qs], Lado, S0, S) :-
-    valor(Lado, Q, V),
+soma_valores([Q|Qs], Eu, S0, S) :-
+    arg(2, Eu, VT),
+    arg(Q, VT, V),
     S1 is S0 + V,
-    soma_valores(Qs, Lado, S1, S).
+    soma_valores(Qs, Eu, S1, S).
+
+%   progresso(Pecas, Lado, P0, P): P0 plus how far the pieces have come
+%   from their home camp, by the distance of the game end rules: 120 when
+%   they are all at home.
+
+progresso([], _, P, P).
+progresso([Q|Qs], Lado, P0, P) :-
+    distancia(Lado, Q, D),
+    P1 is P0 + 12 - D,
+    progresso(Qs, Lado, P1, P).
 
 conta_meta([], _, G, G).
-conta_meta([Q|Qs], Lado, G0, G) :-
-    em_meta(Lado, Q, X),
+conta_meta([Q|Qs], Eu, G0, G) :-
+    arg(3, Eu, MT),
+    arg(Q, MT, X),
     G1 is G0 + X,
-    conta_meta(Qs, Lado, G1, G).
+    conta_meta(Qs, Eu, G1, G).

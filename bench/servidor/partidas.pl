@@ -1,8 +1,9 @@
 /*  Games between the computer levels, for the benchmarks and the tests.
 
     Every move is asked of the server's request handler with the request
-    text the game sends, so the time taken is what the server spends on a
-    reply: parsing, the move, and the board text.
+    text the game sends, in a thread of its own as the server answers each
+    connection, so the time taken is what the server spends on a reply:
+    parsing, the move, and the board text.
 
     Both levels are deterministic, so a series of games between them would
     repeat the same two games.  Each game therefore opens with a few moves
@@ -13,7 +14,8 @@
 :- module(partidas,
           [ partida/5,          % +Jogo, +Nivel1, +Nivel2, -Fim, -Lances
             abertura/3,         % +Jogo, -Tab, -Lado
-            pedido_computador/4 % +Nivel, +Lado, +Tab, -Codes
+            pedido_computador/4,% +Nivel, +Lado, +Tab, -Codes
+            responder_medindo/4 % +Codes, -Texto, -CpuMs, -ParedeMs
           ]).
 
 :- use_module('../../server/regras').
@@ -57,12 +59,7 @@ partida(Jogo, N1, N2, Fim, Lances) :-
 jogo(Tab, Lado, M1, M2, Niveis, Fim, [l(Lado, Nv, Tab, Ms)|Ls]) :-
     (   Lado =:= 1 -> Niveis = Nv-_, M = M1 ; Niveis = _-Nv, M = M2 ),
     pedido_computador(Nv, Lado, Tab, Pedido),
-    cache_vazia(C0),
-    statistics(cputime, T0),
-    separar(Pedido, 4096, P, _),
-    responder(P, C0, _, resposta(Texto)),
-    statistics(cputime, T1),
-    Ms is (T1 - T0) * 1000,
+    responder_medindo(Pedido, Texto, Ms, _),
     texto_tabuleiro(Texto, Tab1),
     (   Tab1 == Tab
     ->  throw(sem_jogada(Lado, Tab))
@@ -79,6 +76,34 @@ jogo(Tab, Lado, M1, M2, Niveis, Fim, [l(Lado, Nv, Tab, Ms)|Ls]) :-
         Fim = fim(Vencedor, Regra, N),
         Ls = []
     ).
+
+%!  responder_medindo(+Pedido, -Texto, -CpuMs, -ParedeMs)
+%   The reply of the server's request handler to the request text Pedido,
+%   and the processor time and the wall-clock time it took, in
+%   milliseconds.  The request is answered in a thread of its own, as the
+%   server answers each connection, so that the time is not swollen by
+%   collecting the garbage of the program that asks, which may keep whole
+%   games in memory.
+
+responder_medindo(Pedido, Texto, Cpu, Parede) :-
+    thread_create(medir(Pedido), Id, []),
+    thread_join(Id, Estado),
+    (   Estado = exited(r(Texto, Cpu, Parede))
+    ->  true
+    ;   throw(responder_medindo(Estado))
+    ).
+
+medir(Pedido) :-
+    cache_vazia(C0),
+    get_time(W0),
+    statistics(cputime, T0),
+    separar(Pedido, 4096, P, _),
+    responder(P, C0, _, resposta(Texto)),
+    statistics(cputime, T1),
+    get_time(W1),
+    Cpu is (T1 - T0) * 1000,
+    Parede is (W1 - W0) * 1000,
+    thread_exit(r(Texto, Cpu, Parede)).
 
 %!  pedido_computador(+Nivel, +Lado, +Tab, -Codes)
 %   The request as the game sends it, with its line feed before the board.

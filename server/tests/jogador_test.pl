@@ -2,7 +2,17 @@
 :- use_module(apoio).
 :- use_module('../regras').
 :- use_module('../jogador').
+:- use_module('../lances').
+:- use_module('../protocolo', [texto_tabuleiro/2]).
 :- use_module('../../bench/servidor/partidas').
+
+% dificil(Lado, Texto): the 20 positions of the match against the sparring
+% opponent where level 2 took longest (bench/servidor/confronto.pl
+% --dificeis writes them).
+:- include(dificeis).
+
+dificeis(Ps) :-
+    findall(T-L, ( dificil(L, S), string_codes(S, Cs), texto_tabuleiro(Cs, T) ), Ps).
 
 % A few positions from real games: the start, and what the levels reach
 % after openings drawn by the benchmark's generator.
@@ -90,3 +100,69 @@ test(nivel2_vence_nivel1, forall(member(Niveis, [2-1, 1-2]))) :-
     memberchk(Regra, [1,3]).
 
 :- end_tests(niveis).
+
+:- begin_tests(procura).
+
+% Whatever else the board offers, level 2 takes a move that fills its goal
+% camp: with a step, with a jump chain, with the last piece far behind the
+% others, for either side.
+test(completa_a_meta, forall(member(Desenho-Lado, [
+        ["1111....", "111.....", "1.......", "1.1.....",
+         "....2...", "......22", ".....222", "....2222"]-1,
+        ["1111....", "111.....", "1.......", "1.2.....",
+         "...1...2", "......2.", ".....222", "....2222"]-1,
+        ["1111....", "11......", "1.......", "1..1....",
+         ".......2", ".....222", ".....2.2", "....2222"]-2,
+        ["1111....", "111.....", "11......", "...2....",
+         "....1..2", "......22", ".....222", "....222."]-2 ]))) :-
+    desenho(Desenho, T),
+    jogada_nivel2(T, Lado, De, Para),
+    mover(T, De, Para, T1),
+    terminacao(Lado, 40, T1, R),
+    R == 2,
+    pecas(T1, Lado, Qs),
+    outro(Lado, Meta),
+    forall(member(Q, Qs), zona(Q, Meta)).
+
+% The same request always gets the same reply: asked again after other
+% searches, the search finds the same move with the same effort.
+test(deterministica) :-
+    dificeis([T1-L1, T2-L2|_]),
+    orcamento_nivel2(B),
+    procura(T1, L1, B, De, Para, Info),
+    procura(T2, L2, B, _, _, _),
+    procura(T1, L1, B, De2, Para2, Info2),
+    De2-Para2-Info2 == De-Para-Info.
+
+% On the hardest positions of the bench the search stops at its budget,
+% whatever the budget, and still gives a legal move.
+test(orcamento_respeitado, forall(member(B, [100, 700, default]))) :-
+    (   B == default -> orcamento_nivel2(N) ; N = B ),
+    dificeis(Ps),
+    length(Ps, 20),
+    forall(member(T-L, Ps),
+           ( procura(T, L, N, De, Para, info(Nos, _, _)),
+             Nos =< N,
+             jogada_legal(T, L, De, Para) )).
+
+% The search's own move generator gives exactly the rules' moves, in the
+% same order, over the positions of random games.
+test(lances_iguais_a_jogadas) :-
+    tabuleiro_inicial(T0),
+    forall(between(1, 40, Semente),
+           partida_ao_acaso(120, T0, 1, Semente)).
+
+partida_ao_acaso(0, _, _, _) :- !.
+partida_ao_acaso(N, T, L, S0) :-
+    pecas(T, L, Ps),
+    jogadas(T, L, Ps, Js),
+    lances(T, L, Ps, Ls),
+    Ls == Js,
+    (   lance_sorteado(T, L, S0, S1, T1)
+    ->  outro(L, O),
+        N1 is N - 1,
+        partida_ao_acaso(N1, T1, O, S1)
+    ;   true
+    ).
+
+:- end_tests(procura).
