@@ -31,7 +31,7 @@
 :- use_module('../../server/regras').
 :- use_module('../../server/protocolo').
 :- use_module('../../server/tests/apoio', [texto/2]).
-:- use_module(partidas, [pedido_computador/4, responder_medindo/4]).
+:- use_module(partidas, [pedido_computador/4, responder_medindo/4, regra/4]).
 
 :- initialization(main, main).
 
@@ -168,20 +168,6 @@ oponente(adversario(Prof, Para, De), Tab, Lado, Tab1) :-
         jogada_legal(Tab, Lado, Q0, Q1)
     ->  mover(Tab, Q0, Q1, Tab1)
     ;   throw(jogada_do_adversario_invalida(Linha, Lado, Tab))
-    ).
-
-%   Which of the game end rules decided: the first that applies.
-
-regra(Lado, M, Tab, Regra) :-
-    outro(Lado, Outro),
-    pecas(Tab, Lado, Qs),
-    (   length(Qs, 10), forall(member(Q, Qs), zona(Q, Outro))
-    ->  Regra = 1
-    ;   jogadas(Tab, Outro, [])
-    ->  Regra = 2
-    ;   M + 1 >= 30, member(Q, Qs), zona(Q, Lado)
-    ->  Regra = 3
-    ;   Regra = 4
     ).
 
 %   The game end rules, numbered as in server/README.md.

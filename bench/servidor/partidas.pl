@@ -15,7 +15,8 @@
           [ partida/5,          % +Jogo, +Nivel1, +Nivel2, -Fim, -Lances
             abertura/3,         % +Jogo, -Tab, -Lado
             pedido_computador/4,% +Nivel, +Lado, +Tab, -Codes
-            responder_medindo/4 % +Codes, -Texto, -CpuMs, -ParedeMs
+            responder_medindo/4,% +Codes, -Texto, -CpuMs, -ParedeMs
+            regra/4             % +Lado, +M, +Tab, -Regra
           ]).
 
 :- use_module('../../server/regras').
@@ -112,7 +113,9 @@ pedido_computador(Nivel, Lado, Tab, Codes) :-
     tabuleiro_codigos(Tab, Texto),
     format(codes(Codes), "obtemJogadaPC~d(~d,\n~s).\n", [Nivel, Lado, Texto]).
 
-%   Which of the game end rules decided: the first that applies.
+%!  regra(+Lado, +M, +Tab, -Regra)
+%   Which of the game end rules decided (1 to 4, numbered as in
+%   server/README.md): the first that applies.
 
 regra(Lado, M, Tab, Regra) :-
     outro(Lado, Outro),

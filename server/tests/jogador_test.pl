@@ -3,6 +3,7 @@
 :- use_module('../regras').
 :- use_module('../jogador').
 :- use_module('../lances').
+:- use_module('../transposicao').
 :- use_module('../protocolo', [texto_tabuleiro/2]).
 :- use_module('../../bench/servidor/partidas').
 
@@ -164,5 +165,22 @@ partida_ao_acaso(N, T, L, S0) :-
         partida_ao_acaso(N1, T1, O, S1)
     ;   true
     ).
+
+% The table gives back what was stored, over the whole range of depths,
+% bound kinds, moves and values (wins and losses included), and a key that
+% shares the slot of another reads nothing.
+test(tabela_devolve_o_guardado) :-
+    tabela_nova(TT),
+    set_random(seed(14)),
+    forall(between(1, 3000, _),
+           ( H is random(1 << 56),
+             P is random(21), Tipo is random(3),
+             V is random(2000201) - 1000100,
+             De is 1 + random(64), Para is 1 + random(64),
+             guardar(TT, H, P, Tipo, V, De, Para),
+             consultar(TT, H, P1, Tipo1, V1, De1, Para1),
+             P1-Tipo1-V1-De1-Para1 == P-Tipo-V-De-Para,
+             Vizinha is H xor (1 << 30),
+             \+ consultar(TT, Vizinha, _, _, _, _, _) )).
 
 :- end_tests(procura).
