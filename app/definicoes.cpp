@@ -12,11 +12,8 @@ namespace {
 
 constexpr int versaoDefinicoes = 1;
 
-bool leValor(std::istringstream& linhas, const char* chave, int de, int ate, int& valor) {
-    std::string linha, k, resto;
-    if (!std::getline(linhas, linha)) return false;
-    std::istringstream l(linha);
-    return (l >> k >> valor) && k == chave && !(l >> resto) && valor >= de && valor <= ate;
+bool leValor(std::istream& linhas, const char* chave, int de, int ate, int& valor) {
+    return leLinhaDeValores(linhas, chave, 1, &valor) && valor >= de && valor <= ate;
 }
 
 Definicoes actuais() { return {ambiente, materialPecas, rodaCamara, ajudas ? 1 : 0}; }

@@ -67,17 +67,13 @@ void drawMarca(int x, int y, float margem, const GLfloat cor[3]) {
 void drawMarcas() {
     const GLfloat azul[3] = {0.35f, 0.62f, 0.98f}, verde[3] = {0.25f, 0.85f, 0.35f};
     int q[4];
-    if (fimDeJogo.activo) {
-        if (fimDeJogo.temUltima) {
-            drawMarca(fimDeJogo.ultima[0], fimDeJogo.ultima[1], 0.08f, azul);
-            drawMarca(fimDeJogo.ultima[2], fimDeJogo.ultima[3], 0.08f, azul);
-        }
-        return;
+    const int* ultima = fimDeJogo.activo ? (fimDeJogo.temUltima ? fimDeJogo.ultima : nullptr)
+                                         : (ultimaJogada(q) ? q : nullptr);
+    if (ultima) {
+        drawMarca(ultima[0], ultima[1], 0.08f, azul);
+        drawMarca(ultima[2], ultima[3], 0.08f, azul);
     }
-    if (ultimaJogada(q)) {
-        drawMarca(q[0], q[1], 0.08f, azul);
-        drawMarca(q[2], q[3], 0.08f, azul);
-    }
+    if (fimDeJogo.activo) return;
     for (int x = 0; x < 8; ++x)
         for (int y = 0; y < 8; ++y)
             if (destinosMarcados[x][y]) drawMarca(x, y, 0.22f, verde);

@@ -17,10 +17,6 @@ void anima(int deX, int deY, int paraX, int paraY) {
     animando = 1;
 }
 
-// A half-made selection would start its animation from the square the undo or the film
-// left in animX, animY, moving the wrong piece.
-void largaSelecao() { xi = yi = xf = yf = -1; }
-
 void descontaJogada(int lado) {
     if (lado == 1)
         --jogadas1;
@@ -118,10 +114,7 @@ void comecaFilme() {
     // The film rebuilds the position from the records alone, so whatever was moving or half
     // undone is dropped: the last record played gives the position back.
     animando = 0;
-    faseAnim = 1;
-    undoArmado = 0;
-    undoRetira = 0;
-    faseUndo = 1;
+    largaDesfazer();
     largaSelecao();
     indiceFilme = 0;
     copyBoard(casas, casasIniciais);
@@ -171,3 +164,10 @@ void replayStep(int id) {
 }
 
 bool filmeActivo() { return filmeEmCurso; }
+
+void largaDesfazer() {
+    faseAnim = 1;
+    undoArmado = 0;
+    undoRetira = 0;
+    faseUndo = 1;
+}

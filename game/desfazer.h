@@ -6,3 +6,5 @@ void undoStep(int id);
 void replayStep(int id);
 // True while the replay film is playing: the turn step, picks and Undo wait.
 bool filmeActivo();
+// Drops an Undo half done, pressed or under way, and restarts the animation's phases.
+void largaDesfazer();

@@ -11,11 +11,6 @@
 
 namespace {
 
-const char* saltaEspacos(const char* p) {
-    while (*p == ' ' || *p == '\r' || *p == '\n' || *p == '\t') ++p;
-    return p;
-}
-
 bool coordenada(char c) { return c >= '0' && c <= '7'; }
 
 // One "[x,y]" with single digits 0 to 7; the character after it, or nullptr. Read in order,
@@ -44,14 +39,6 @@ const char* leLista(const char* p, bool marcados[8][8]) {
 // The player who picks is to move, in a game where a player moves.
 bool jogadorAJogar() { return modo == 1 || (modo == 2 && jogador == 1); }
 
-// The board as the request sends it: only its brackets, commas and digits.
-void tabuleiroCompacto(char destino[tamanhoTexto]) {
-    int k = 0;
-    for (int i = 0; i < tamanhoTexto && tabuleiro[i] != '\0' && k < tamanhoTexto - 1; ++i)
-        if (std::strchr("[,]012", tabuleiro[i])) destino[k++] = tabuleiro[i];
-    destino[k] = '\0';
-}
-
 }  // namespace
 
 bool leDestinos(const char* resposta, bool marcados[8][8]) {
@@ -66,14 +53,13 @@ void limpaDestinos() { std::memset(destinosMarcados, 0, sizeof destinosMarcados)
 
 void mostraDestinos(int x, int y) {
     limpaDestinos();
-    int lados[8][8];
+    char casas[64];
     if (!ajudas || !jogadorAJogar() || filmeActivo()) return;
-    if (x < 0 || x > 7 || y < 0 || y > 7 || !leTabuleiro(tabuleiro, lados)) return;
-    if (lados[x][y] != jogador) return;
-    char tab[tamanhoTexto];
-    tabuleiroCompacto(tab);
+    if (x < 0 || x > 7 || y < 0 || y > 7 || !boardSquares(tabuleiro, casas)) return;
+    if (casas[8 * y + x] != '0' + jogador) return;
     char pedido[2 * tamanhoTexto];
-    const int n = std::snprintf(pedido, sizeof pedido, "destinos(%d,%d,%s).\n", x, y, tab);
+    const int n = std::snprintf(pedido, sizeof pedido, "destinos(%d,%d,%s).\n", x, y,
+                                textoCompacto(casas).c_str());
     char resposta[tamanhoTexto] = {};
     if (n < 0 || n >= static_cast<int>(sizeof pedido)) return;
     if (!sendMessage(pedido, n) || !receiveReply(resposta, sizeof resposta)) return;

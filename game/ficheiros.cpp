@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 
 namespace {
 
@@ -81,3 +82,15 @@ bool leFicheiro(const std::string& caminho, std::string& texto) {
 bool existeFicheiro(const std::string& caminho) { return access(caminho.c_str(), F_OK) == 0; }
 
 void poeDeParte(const std::string& caminho) { std::rename(caminho.c_str(), (caminho + ".bad").c_str()); }
+
+bool leLinhaDeValores(std::istream& linhas, const char* chave, int n, int* valores) {
+    std::string linha;
+    if (!std::getline(linhas, linha)) return false;
+    std::istringstream l(linha);
+    std::string k;
+    if (!(l >> k) || k != chave) return false;
+    for (int i = 0; i < n; ++i)
+        if (!(l >> valores[i])) return false;
+    std::string resto;
+    return !(l >> resto);
+}

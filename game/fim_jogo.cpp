@@ -5,13 +5,12 @@
 #include "game/destinos.h"
 #include "game/globais.h"
 #include "game/tabuleiro_texto.h"
+#include "game/turno.h"
 
 namespace {
 
 constexpr int jogadaCasa = 30;
 constexpr int jogadaDistancia = 100;
-
-int outroLado(int lado) { return lado == 1 ? 2 : 1; }
 
 bool metaCheia(const int lados[8][8], int lado) {
     int dentro = 0;
@@ -37,7 +36,7 @@ std::vector<Peca> pecasDe(const int lados[8][8]) {
     std::vector<Peca> p;
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
-            if (lados[x][y] != 0) p.emplace_back(outroLado(lados[x][y]), x, 0.0, y);
+            if (lados[x][y] != 0) p.emplace_back(outro(lados[x][y]), x, 0.0, y);
     return p;
 }
 
@@ -58,13 +57,11 @@ void guardaFimDeJogo(int r, int m, const char* tab) {
     FimDeJogo& f = fimDeJogo;
     int lados[8][8];
     const bool legivel = leTabuleiro(tab, lados);
-    f.vencedor = r == 0 ? outroLado(jogador) : jogador;
+    f.vencedor = r == 0 ? outro(jogador) : jogador;
     f.razao = legivel ? razaoDoFim(lados, jogador, m + 1, r != 0) : RazaoFim::desconhecida;
     f.camara = camara;
     f.pecas = legivel ? pecasDe(lados) : pecas;
-    f.temUltima = xi >= 0 && xi < 8 && yi >= 0 && yi < 8 && xf >= 0 && xf < 8 && yf >= 0 && yf < 8;
-    const int q[4] = {xi, yi, xf, yf};
-    for (int i = 0; i < 4; ++i) f.ultima[i] = q[i];
+    f.temUltima = ultimaJogada(f.ultima);
     f.activo = true;
     limpaDestinos();
     anotaVeredicto(VeredictoJogada::nenhum);
@@ -76,7 +73,7 @@ void dispensaFimDeJogo() {
 }
 
 void textoFimDeJogo(const FimDeJogo& f, char* titulo, char* razao, int tamanho) {
-    const int perdedor = outroLado(f.vencedor);
+    const int perdedor = outro(f.vencedor);
     std::snprintf(titulo, tamanho, "Jog%d venceu!", f.vencedor);
     switch (f.razao) {
     case RazaoFim::metaCheia:

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "game/ficheiros.h"
 #include "game/globais.h"
 #include "game/julgamento.h"
 
@@ -13,19 +14,6 @@ namespace {
 constexpr int maximoJogadas = 2000;
 
 bool dentro(int v, int de, int ate) { return v >= de && v <= ate; }
-
-// Reads "key v1 v2 ..." with exactly n integers.
-bool leLinha(std::istringstream& linhas, const char* chave, int n, int* valores) {
-    std::string linha;
-    if (!std::getline(linhas, linha)) return false;
-    std::istringstream l(linha);
-    std::string k;
-    if (!(l >> k) || k != chave) return false;
-    for (int i = 0; i < n; ++i)
-        if (!(l >> valores[i])) return false;
-    std::string resto;
-    return !(l >> resto);
-}
 
 bool leJogada(const std::string& linha, JogadaGuardada& j) {
     char fim;
@@ -70,18 +58,18 @@ bool leJogo(const std::string& texto, JogoGuardado& j, std::string& erro) {
     if (versao < 1) return falha(erro, "unknown version");
     int v[2];
     JogoGuardado n;
-    if (!leLinha(linhas, "modo", 1, &n.modo) || !dentro(n.modo, -1, 3)) return falha(erro, "bad mode line");
-    if (!leLinha(linhas, "nivel", 1, &n.nivel) || !dentro(n.nivel, -1, 2)) return falha(erro, "bad level line");
-    if (!leLinha(linhas, "vez", 1, &n.jogador) || !dentro(n.jogador, 1, 2)) return falha(erro, "bad turn line");
-    if (!leLinha(linhas, "jogadas", 2, v) || !dentro(v[0], 0, maximoJogadas) || !dentro(v[1], 0, maximoJogadas))
+    if (!leLinhaDeValores(linhas, "modo", 1, &n.modo) || !dentro(n.modo, -1, 3)) return falha(erro, "bad mode line");
+    if (!leLinhaDeValores(linhas, "nivel", 1, &n.nivel) || !dentro(n.nivel, -1, 2)) return falha(erro, "bad level line");
+    if (!leLinhaDeValores(linhas, "vez", 1, &n.jogador) || !dentro(n.jogador, 1, 2)) return falha(erro, "bad turn line");
+    if (!leLinhaDeValores(linhas, "jogadas", 2, v) || !dentro(v[0], 0, maximoJogadas) || !dentro(v[1], 0, maximoJogadas))
         return falha(erro, "bad move count line");
     n.jogadas1 = v[0], n.jogadas2 = v[1];
-    if (!leLinha(linhas, "vitorias", 2, v) || v[0] < 0 || v[1] < 0) return falha(erro, "bad wins line");
+    if (!leLinhaDeValores(linhas, "vitorias", 2, v) || v[0] < 0 || v[1] < 0) return falha(erro, "bad wins line");
     n.vitorias1 = v[0], n.vitorias2 = v[1];
-    if (!leLinha(linhas, "camara", 2, v) || !dentro(v[0], 0, 9) || !dentro(v[1], 0, 9))
+    if (!leLinhaDeValores(linhas, "camara", 2, v) || !dentro(v[0], 0, 9) || !dentro(v[1], 0, 9))
         return falha(erro, "bad camera line");
     n.camara = v[0], n.camaraActual = v[1];
-    if (!leLinha(linhas, "passagens", 1, &n.passagensPC) || n.passagensPC < 0)
+    if (!leLinhaDeValores(linhas, "passagens", 1, &n.passagensPC) || n.passagensPC < 0)
         return falha(erro, "bad computer passes line");
     std::string linha;
     if (!std::getline(linhas, linha) || linha.rfind("posicao ", 0) != 0 || !isBoardReply(linha.c_str() + 8))
@@ -110,13 +98,7 @@ JogoGuardado jogoActual() {
     j.passagensPC = filme ? estadoAntesFilme.passagensPC : passagensPC;
     char casas[64];
     boardSquares(filme ? estadoAntesFilme.tabuleiro : tabuleiro, casas);
-    j.posicao = "[";
-    for (int y = 0; y < 8; ++y) {
-        j.posicao += y ? ",[" : "[";
-        for (int x = 0; x < 8; ++x) j.posicao += std::string(x ? "," : "") + casas[8 * y + x];
-        j.posicao += "]";
-    }
-    j.posicao += "]";
+    j.posicao = textoCompacto(casas);
     for (const mov& m : historico) j.jogadas.push_back({m.jogador, m.xi, m.yi, m.xf, m.yf});
     return j;
 }

@@ -1,5 +1,5 @@
-// Every reply after the first starts with the CR LF that ended the one before, and boards
-// copied from replies keep them: replies are read for their squares, never by position.
+// Boards copied from replies keep the line breaks in front of them: replies are judged by
+// their squares (game/tabuleiro_texto.h), never by position.
 #include "game/julgamento.h"
 
 #include <cctype>
@@ -11,13 +11,6 @@ namespace {
 
 constexpr int tamanho = 512;
 constexpr int comprimentoTabuleiro = 145;
-
-bool ehEspaco(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-const char* saltaEspacos(const char* p) {
-    while (ehEspaco(*p)) ++p;
-    return p;
-}
 
 // One "[d,d,d,d,d,d,d,d]" row; returns the character after it, or nullptr.
 const char* leLinha(const char* p) {
@@ -42,15 +35,6 @@ bool isBoardReply(const char* texto) {
     }
     if (*p++ != ']') return false;
     return *saltaEspacos(p) == '\0';
-}
-
-bool boardSquares(const char texto[512], char casas[64]) {
-    int i = 0;
-    while (i < tamanho && texto[i] != '\0' && texto[i] != '[') ++i;
-    int k = 0;
-    for (; i < tamanho && texto[i] != '\0' && k < 64; ++i)
-        if (texto[i] >= '0' && texto[i] <= '2') casas[k++] = texto[i];
-    return k == 64;
 }
 
 bool boardChanged(const char tabuleiro[512], const char ans[512]) {

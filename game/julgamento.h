@@ -1,14 +1,12 @@
 // Reading the rules server's replies: whether a move was accepted, the board it sends
 // back, and the end-of-game verdict. Pure text work, so tests and fuzzers call it directly.
 #pragma once
+#include "game/tabuleiro_texto.h"
 
 // True when the zero-terminated `texto` is a board: optional white space, "[", eight lists of eight digits
 // 0 to 2, "]", optional white space. Anything else ("erro", a cut reply) is no answer.
 bool isBoardReply(const char* texto);
 
-// The 64 squares of a board text, row by row: the first 64 digits 0 to 2 after its first
-// "[", within its 512 bytes. False when the text holds fewer.
-bool boardSquares(const char texto[512], char casas[64]);
 // A move was made: the reply's squares differ from those of the board sent. Line breaks
 // and anything before the first "[" do not count, so the verdict holds whatever replies
 // came before on the connection. False when either text is no board.

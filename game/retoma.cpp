@@ -20,15 +20,7 @@ Casas casasDe(const char* texto) {
     return boardSquares(texto, c) ? Casas(c, 64) : Casas();
 }
 
-std::string comoTexto(const Casas& c) {
-    std::string t = "[";
-    for (int y = 0; y < 8; ++y) {
-        t += y ? ",[" : "[";
-        for (int x = 0; x < 8; ++x) t += std::string(x ? "," : "") + c[static_cast<std::size_t>(8 * y + x)];
-        t += "]";
-    }
-    return t + "]";
-}
+std::string comoTexto(const Casas& c) { return textoCompacto(c.data()); }
 
 enum class Veredicto { legal, ilegal, semResposta };
 
@@ -83,7 +75,7 @@ void tomaJogo(const JogoGuardado& j, const std::vector<Casas>& antes) {
     placar.setPontos2(vitorias2);
     camara = j.camara, camaraActual = j.camaraActual;
     passagensPC = j.passagensPC;
-    xi = yi = xf = yf = -1;
+    largaSelecao();
     animando = 0;
 }
 

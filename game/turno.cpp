@@ -20,6 +20,10 @@ extern const char tabuleiroInicial[] =
     "[[2,2,2,2,0,0,0,0],[2,2,2,0,0,0,0,0],[2,2,0,0,0,0,0,0],[2,0,0,0,0,0,0,0],"
     "[0,0,0,0,0,0,0,1],[0,0,0,0,0,0,1,1],[0,0,0,0,0,1,1,1],[0,0,0,0,1,1,1,1]]";
 
+int outro(int lado) { return lado == 1 ? 2 : 1; }
+
+void largaSelecao() { xi = yi = xf = yf = -1; }
+
 namespace {
 
 // Printed and flushed at once: the console is read while the game runs.
@@ -31,10 +35,7 @@ void diz(const char* formato, ...) {
     std::fflush(stdout);
 }
 
-int outro(int lado) { return lado == 1 ? 2 : 1; }
 int& jogadasDe(int lado) { return lado == 1 ? jogadas1 : jogadas2; }
-
-void largaSelecao() { xi = yi = xf = yf = -1; }
 
 // A request and its reply; false when the link did not carry both.
 bool troca(const char* pedido, char resposta[tamanhoTexto]) {

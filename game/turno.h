@@ -3,6 +3,12 @@
 
 extern const char tabuleiroInicial[];  // the initial board text
 
+// The other side.
+int outro(int lado);
+// Drops a half-made move selection (xi..yf back to -1). Whatever moves pieces without the
+// player must drop it: a selection left behind would be sent, or animated, as a move.
+void largaSelecao();
+
 // Sets tabuleiro and tabuleiroPC to their initial texts (start-up).
 void initBoardTexts();
 // Both board texts take one position: tabuleiro the text as given, tabuleiroPC a line

@@ -1,5 +1,6 @@
 #include "game/volta_menu.h"
 
+#include "game/desfazer.h"
 #include "game/destinos.h"
 #include "game/fim_jogo.h"
 #include "game/globais.h"
@@ -10,10 +11,7 @@ void voltaAoMenu() {
     // The film would put its saved game back after its last move.
     filmeEmCurso = false;
     faseFilme = 1;
-    undoArmado = 0;
-    undoRetira = 0;
-    faseUndo = 1;
-    faseAnim = 1;
+    largaDesfazer();
     resetGame();
     selecionou = false;
     camara = 4;
