@@ -123,7 +123,7 @@ para_a_frente(L, De-Para) :-
 jogar(Tab, Lado, M1, M2, Lado2, Oponente, Fim, Lances) :-
     (   Lado =:= 1 -> M = M1 ; M = M2 ),
     (   Lado =:= Lado2
-    ->  nivel2(Tab, Lado, Tab1, Cpu, Parede),
+    ->  nivel(2, Tab, Lado, Tab1, Cpu, Parede),
         Lances = [l(Tab, Lado, Cpu, Parede, Tab1)|Lances1]
     ;   oponente(Oponente, Tab, Lado, Tab1),
         Lances = Lances1
@@ -140,22 +140,17 @@ jogar(Tab, Lado, M1, M2, Lado2, Oponente, Fim, Lances) :-
         Lances1 = []
     ).
 
-%   Level 2 through the server's own request handler, as the game asks it
-%   (see responder_medindo/4).
+%   A computer level through the server's own request handler, as the game
+%   asks it (see responder_medindo/4).
 
-nivel2(Tab, Lado, Tab1, Cpu, Parede) :-
-    pedido_computador(2, Lado, Tab, Pedido),
+nivel(Nivel, Tab, Lado, Tab1, Cpu, Parede) :-
+    pedido_computador(Nivel, Lado, Tab, Pedido),
     responder_medindo(Pedido, Texto, Cpu, Parede),
     texto_tabuleiro(Texto, Tab1),
-    (   Tab1 == Tab -> throw(sem_jogada(2, Lado, Tab)) ; true ).
+    (   Tab1 == Tab -> throw(sem_jogada(Nivel, Lado, Tab)) ; true ).
 
 oponente(nivel1, Tab, Lado, Tab1) :-
-    pedido_computador(1, Lado, Tab, Pedido),
-    cache_vazia(C0),
-    separar(Pedido, 4096, P, _),
-    responder(P, C0, _, resposta(Texto)),
-    texto_tabuleiro(Texto, Tab1),
-    (   Tab1 == Tab -> throw(sem_jogada(1, Lado, Tab)) ; true ).
+    nivel(1, Tab, Lado, Tab1, _, _).
 oponente(adversario(Prof, Para, De), Tab, Lado, Tab1) :-
     Tab =.. [tab|Casas],
     format(Para, "~d ~d ~s~n", [Prof, Lado, Casas]),

@@ -9,24 +9,17 @@
 #include "app/globais.h"
 #include "game/ficheiros.h"
 #include "game/globais.h"
+#include "support/pasta_temporaria.h"
 
 namespace {
 
 class Definicoes_ : public ::testing::Test {
 protected:
     void SetUp() override {
-        char modelo[] = "/tmp/cantos-definicoes-XXXXXX";
-        ASSERT_NE(mkdtemp(modelo), nullptr);
-        pasta_ = modelo;
-        setenv("XDG_CONFIG_HOME", pasta_.c_str(), 1);
         ambiente = materialPecas = rodaCamara = 0;
         ajudas = true;
     }
-    void TearDown() override {
-        unsetenv("XDG_CONFIG_HOME");
-        std::system(("rm -rf '" + pasta_ + "'").c_str());
-    }
-    std::string pasta_;
+    cantos_teste::PastaTemporaria pasta_{"XDG_CONFIG_HOME"};
 };
 
 TEST_F(Definicoes_, WhatThePanelChoseComesBackAtTheNextStart) {

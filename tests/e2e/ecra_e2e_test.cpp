@@ -34,13 +34,7 @@ protected:
         if (!cantos_teste::servidorDisponivel()) GTEST_SKIP() << "needs swipl";
         servidor = std::make_unique<cantos_teste::ServidorRegras>(60070);
         if (!servidor->inicia()) GTEST_SKIP() << "port 60070 is taken";
-        pasta = teste::pastaCenarios();
-        ASSERT_FALSE(pasta.empty());
-        cantos = std::make_unique<teste::Programa>(pasta);
-        janela = teste::procuraJanela();
-        ASSERT_FALSE(janela.empty()) << "no window appeared";
-        ASSERT_TRUE(cantos->esperaSaida("connect() is OK")) << cantos->saida();
-        teste::dorme(500);
+        abreJogo("connect() is OK");
     }
 
     void TearDown() override {
@@ -85,7 +79,6 @@ protected:
     }
 
     std::unique_ptr<cantos_teste::ServidorRegras> servidor;
-    std::string pasta;
 };
 
 TEST_F(Ecra, HintsLeadToTheMoveAndARefusalShowsInTheStatusArea) {

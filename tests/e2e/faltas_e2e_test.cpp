@@ -91,13 +91,8 @@ protected:
         if (!cantos_teste::servidorDisponivel()) GTEST_SKIP() << "needs swipl";
         if (!portaLivreParaJogo()) GTEST_SKIP() << "port " << portaJogo << " is taken";
         arrancaServidor();
-        pasta = teste::pastaCenarios();
-        ASSERT_FALSE(pasta.empty());
-        cantos = std::make_unique<teste::Programa>(pasta);
-        janela = teste::procuraJanela();
-        ASSERT_FALSE(janela.empty()) << "no window appeared";
-        ASSERT_TRUE(cantos->esperaSaida(ligou)) << cantos->saida();
-        teste::dorme(500);
+        abreJogo(ligou);
+        if (HasFatalFailure()) return;
         // Hints would ask the server at every piece picked; these tests time the requests
         // of moves alone.
         clica(caixaAjudas);
@@ -143,7 +138,6 @@ protected:
     }
 
     std::unique_ptr<cantos_teste::ServidorRegras> servidor;
-    std::string pasta;
 };
 
 TEST_F(Faltas, ServerKilledBetweenAndDuringRequestsFakesNoMoveAndARestartedOneGoesOn) {
@@ -289,7 +283,7 @@ protected:
 
     void tira(const char* ficheiro) { std::remove((pasta + "/" + ficheiro).c_str()); }
 
-    std::string base, pasta;
+    std::string base;
 };
 
 TEST_F(Ficheiros, MissingTexturesAreBornePlayGoesOnAndAMissingSceneryEndsWithItsName) {

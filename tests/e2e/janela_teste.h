@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/cenario_teste.h"
 #include "app/programa_teste.h"
 #include "e2e/mesa.h"
 
@@ -50,8 +51,21 @@ protected:
         EXPECT_EQ(cantos->espera(10), 0);
     }
 
+    // Starts the game in a fresh folder of sceneries, then waits for its window and for the
+    // console line `ligou` that says it reached the server.
+    void abreJogo(const char* ligou) {
+        pasta = teste::pastaCenarios();
+        ASSERT_FALSE(pasta.empty());
+        cantos = std::make_unique<teste::Programa>(pasta);
+        janela = teste::procuraJanela();
+        ASSERT_FALSE(janela.empty()) << "no window appeared";
+        ASSERT_TRUE(cantos->esperaSaida(ligou)) << cantos->saida();
+        teste::dorme(500);
+    }
+
     std::unique_ptr<teste::Programa> cantos;
     std::string janela;
+    std::string pasta;
 };
 
 }  // namespace e2e

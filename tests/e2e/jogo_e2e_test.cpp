@@ -29,13 +29,7 @@ protected:
         ASSERT_TRUE(servidor->inicia());
         relay = std::make_unique<cantos_teste::Intermediario>(portaJogo, servidor->porta());
         if (!relay->aEscutar()) GTEST_SKIP() << "port " << portaJogo << " is taken";
-        pasta = teste::pastaCenarios();
-        ASSERT_FALSE(pasta.empty());
-        cantos = std::make_unique<teste::Programa>(pasta);
-        janela = teste::procuraJanela();
-        ASSERT_FALSE(janela.empty()) << "no window appeared";
-        ASSERT_TRUE(cantos->esperaSaida("connect()")) << cantos->saida();
-        teste::dorme(500);
+        abreJogo("connect()");
     }
 
     void TearDown() override {
@@ -54,7 +48,6 @@ protected:
 
     std::unique_ptr<cantos_teste::ServidorRegras> servidor;
     std::unique_ptr<cantos_teste::Intermediario> relay;
-    std::string pasta;
 };
 
 TEST_F(Jogo, TwoPlayersMoveWithTheMouseAndIllegalMovesAreRefused) {

@@ -17,6 +17,7 @@
 #include "game/selecao.h"
 #include "game/tabuleiros.h"
 #include "game/turno.h"
+#include "support/pasta_temporaria.h"
 
 using namespace cantos_teste;
 
@@ -31,19 +32,10 @@ std::string joga(int x0, int y0, int x1, int y1) {
 class Gravacao : public ComServidor {
 protected:
     void SetUp() override {
-        char modelo[] = "/tmp/cantos-estado-XXXXXX";
-        ASSERT_NE(mkdtemp(modelo), nullptr);
-        pasta_ = modelo;
-        setenv("XDG_STATE_HOME", pasta_.c_str(), 1);
         alteracoesJogo = alteracoesGravadas = 0;
         ComServidor::SetUp();
     }
-    void TearDown() override {
-        ComServidor::TearDown();
-        unsetenv("XDG_STATE_HOME");
-        std::system(("rm -rf '" + pasta_ + "'").c_str());
-    }
-    std::string pasta_;
+    PastaTemporaria pasta_{"XDG_STATE_HOME"};
 };
 
 TEST_F(Gravacao, AGameSavedAfterItsMovesIsResumedAndJudgedFromThere) {
@@ -101,9 +93,8 @@ TEST_F(Gravacao, BadFilesArePutAsideAndTheGameStartsFresh) {
 
 // A write killed at any moment leaves the old file or the new one, never a mix of both.
 TEST(EscreveAtomico, AKillMidWriteLeavesOneWholeFile) {
-    char modelo[] = "/tmp/cantos-atomico-XXXXXX";
-    ASSERT_NE(mkdtemp(modelo), nullptr);
-    const std::string caminho = std::string(modelo) + "/jogo";
+    PastaTemporaria pasta;
+    const std::string caminho = pasta.caminho + "/jogo";
     const std::string a(400000, 'a'), b(300000, 'b');
     ASSERT_TRUE(escreveAtomico(caminho, a));
     for (int volta = 0; volta < 30; ++volta) {
@@ -119,7 +110,6 @@ TEST(EscreveAtomico, AKillMidWriteLeavesOneWholeFile) {
         ASSERT_TRUE(leFicheiro(caminho, lido));
         ASSERT_TRUE(lido == a || lido == b) << "a mixed file of " << lido.size() << " bytes";
     }
-    std::system(("rm -rf '" + std::string(modelo) + "'").c_str());
 }
 
 }  // namespace
