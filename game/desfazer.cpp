@@ -5,7 +5,9 @@
 
 #include "game/animacao.h"
 #include "game/globais.h"
+#include "game/refazer.h"
 #include "game/turno.h"
+#include "game/veredicto.h"
 
 namespace {
 
@@ -33,10 +35,19 @@ void voltaAntesDe(const mov& m) {
 }
 
 void retiraUltimo() {
+    guardaParaRefazer(historico.back());
     descontaJogada(historico.back().jogador);
     historico.pop_back();
     --nJogadas;
     ++alteracoesJogo;
+}
+
+// What the window said of the move and the square picked for it belong to that move: with
+// the move taken back, they go too.
+void esqueceJogadaDesfeita() {
+    largaSelecao();
+    selecionou = false;
+    anotaVeredicto(VeredictoJogada::nenhum);
 }
 
 void desfazDoisJogadores() {
@@ -45,8 +56,8 @@ void desfazDoisJogadores() {
     jogador = m.jogador;
     anima(m.xf, m.yf, m.xi, m.yi);
     voltaAntesDe(m);
-    if (rodaCamara == 1) camara = m.jogador == 2 ? 0 : 1;
-    largaSelecao();
+    rodaParaOLado(m.jogador);
+    esqueceJogadaDesfeita();
     retiraUltimo();
 }
 
@@ -59,7 +70,7 @@ void armaDesfazerContraComputador() {
     undoArmado = 1;
     faseUndo = 1;
     undoRetira = 1;
-    largaSelecao();
+    esqueceJogadaDesfeita();
 }
 
 void passoContraComputador() {

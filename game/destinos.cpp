@@ -36,10 +36,9 @@ const char* leLista(const char* p, bool marcados[8][8]) {
     }
 }
 
-// The player who picks is to move, in a game where a player moves.
-bool jogadorAJogar() { return modo == 1 || (modo == 2 && jogador == 1); }
-
 }  // namespace
+
+bool jogadorAJogar() { return modo == 1 || (modo == 2 && jogador == 1); }
 
 bool leDestinos(const char* resposta, bool marcados[8][8]) {
     std::memset(marcados, 0, sizeof(bool) * 64);

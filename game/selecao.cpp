@@ -8,6 +8,7 @@
 #include "game/destinos.h"
 #include "game/globais.h"
 #include "game/turno.h"
+#include "game/veredicto.h"
 
 namespace {
 
@@ -17,8 +18,16 @@ constexpr std::size_t cabecalhoRegisto = 3;
 // Cameras from which the view turns to the side that picks.
 bool camaraDeMenu() { return camara == 9 || camara == 3; }
 
+// With "RodaCamara" on the player chose where to look: a chosen view from above stays.
 void seguePeloJogador() {
-    if (camaraDeMenu()) camara = camaraActual = jogador;
+    if (camaraDeMenu() && !(rodaCamara == 1 && camara == 3)) camara = camaraActual = jogador;
+}
+
+// A verdict belongs to the move it judged: a new pick starts another move.
+void esqueceVeredicto() {
+    if (ultimoVeredicto == VeredictoJogada::jogadaValida ||
+        ultimoVeredicto == VeredictoJogada::jogadaInvalida)
+        anotaVeredicto(VeredictoJogada::nenhum);
 }
 
 void escolhePeca(int name) {
@@ -76,10 +85,19 @@ void handlePick(int name) {
     // Nothing is chosen while a piece moves, the film plays or an undo is under way.
     if (animando || filmeActivo() || undoArmado) return;
     if (name >= 1 && name <= 20) {
+        esqueceVeredicto();
         escolhePeca(name);
     } else if (name >= 100 && name <= 199) {
+        esqueceVeredicto();
         escolheCasa(name);
     } else if (name >= 500 && name <= 505) {
         menuChoice(name);
     }
+}
+
+int nomeNaCasa(int x, int y) {
+    if (x < 0 || x > 7 || y < 0 || y > 7) return 0;
+    for (std::size_t k = 0; k < pecas.size() && k < 20; ++k)
+        if (pecas[k].x == x && pecas[k].y == y) return static_cast<int>(k) + 1;
+    return casas[x][y] == 0 ? 100 + 10 * x + y : 0;
 }

@@ -14,6 +14,7 @@
 #include "game/globais.h"
 #include "game/julgamento.h"
 #include "game/ligacao.h"
+#include "game/refazer.h"
 #include "game/veredicto.h"
 
 extern const char tabuleiroInicial[] =
@@ -76,6 +77,7 @@ void registaJogada(const char tab[tamanhoTexto]) {
     mov movimento{xi, xf, yi, yf, {}, jogador};
     copiaTexto(movimento.tabuleiro, tab);
     historico.push_back(movimento);
+    anotaJogadaFeita(jogador, xi, yi, xf, yf);
     ++nJogadas;
     ++alteracoesJogo;
 }
@@ -169,7 +171,7 @@ void vezDoisJogadores() {
     takeBoardFromReply(ans, depois);
     int r;
     if (!perguntaFim(jogadasDe(jogador), depois, r)) return largaSelecao();
-    if (rodaCamara == 1) camara = jogador == 1 ? 0 : 1;
+    rodaParaOLado(outro(jogador));
     registaJogada(tabuleiro);
     diz("\n%d\n", nJogadas);
     diz("Jogada Valida!\n");
@@ -238,7 +240,33 @@ bool aceitaJogadaPC(const char resposta[tamanhoTexto], const std::array<int, 4>&
     return true;
 }
 
+// The computer's answer that Undo took back comes back as it was, judged by the rules
+// server as a player's move is; the computer is not asked again. False when there is none.
+bool refazRespostaPC() {
+    std::array<int, 4> numeros;
+    if (!respostaPorRefazer(numeros[0], numeros[1], numeros[2], numeros[3])) {
+        refazPC = false;
+        return false;
+    }
+    char casas[64];
+    char pedido[tamanhoTexto], ans[tamanhoTexto];
+    if (!boardSquares(tabuleiro, casas)) return false;
+    const int n = std::snprintf(pedido, sizeof pedido, "validaJogada(%d,%d,%d,%d,%s,%d).\n",
+                                numeros[0], numeros[1], numeros[2], numeros[3],
+                                textoCompacto(casas).c_str(), jogador);
+    if (n < 0 || n >= static_cast<int>(sizeof pedido) || !pedeTabuleiro(pedido, ans)) return true;
+    refazPC = false;
+    if (!boardChanged(tabuleiro, ans)) return false;
+    char resposta[tamanhoTexto];
+    stripLineFeeds(ans, resposta);
+    if (!aceitaJogadaPC(resposta, numeros, true)) return true;
+    jogador = 1;
+    largaSelecao();
+    return true;
+}
+
 void vezDoComputadorContraJogador() {
+    if (refazPC && refazRespostaPC()) return;
     char ans[tamanhoTexto];
     if (!formataPedidoPC() || !pedeTabuleiro(msg, ans)) return semLigacao();
     // The first replies after a reset are warm-up: the same request goes out again.
@@ -314,10 +342,16 @@ void resetGame() {
     largaSelecao();
     animando = 0;
     jogadas1 = jogadas2 = 0;
+    esqueceRefazer();
     buildPieces();
     nivel = -1;
     modo = -1;
     initBoardTexts();
+}
+
+void rodaParaOLado(int lado) {
+    // The view from above was chosen over the players' cameras: it stays.
+    if (rodaCamara == 1 && camara != 3) camara = lado == 1 ? 1 : 0;
 }
 
 void restartClock() {

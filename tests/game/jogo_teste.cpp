@@ -34,6 +34,11 @@ void estadoInicialDoJogo() {
     camara = 4;
     rodaCamara = 0;
     filmeEmCurso = false;
+    undoArmado = undoRetira = 0;
+    faseUndo = 1;
+    porRefazer.clear();
+    refazPC = false;
+    sugestao = Sugestao{};
     avisoSemLigacao = avisoJogadaPC = false;
 }
 
