@@ -99,10 +99,12 @@ bool cameraTurnStep(int from, int to, std::uint32_t tick) {
     return false;
 }
 
+bool cameraARodar() {
+    return (camaraActual == 1 && camara == 0) || (camaraActual == 0 && camara == 1);
+}
+
 void cameraStep(std::uint32_t tick) {
-    const bool parDeJogadores =
-        (camaraActual == 1 && camara == 0) || (camaraActual == 0 && camara == 1);
-    if (parDeJogadores && cameraTurnStep(camaraActual, camara, tick)) camaraActual = camara;
+    if (cameraARodar() && cameraTurnStep(camaraActual, camara, tick)) camaraActual = camara;
 }
 
 std::uint32_t tickMilissegundos() {

@@ -16,7 +16,27 @@ bool leValor(std::istream& linhas, const char* chave, int de, int ate, int& valo
     return leLinhaDeValores(linhas, chave, 1, &valor) && valor >= de && valor <= ate;
 }
 
-Definicoes actuais() { return {ambiente, materialPecas, rodaCamara, ajudas ? 1 : 0}; }
+Definicoes actuais() {
+    return {ambiente, materialPecas, rodaCamara, ajudas ? 1 : 0, mostraJogadas ? 1 : 0,
+            ecraInteiro ? 1 : 0};
+}
+
+// The lines later versions of the file added, in any order; a file without them keeps the
+// defaults.
+bool leOpcionais(std::istream& linhas, Definicoes& d) {
+    std::string linha;
+    while (std::getline(linhas, linha)) {
+        int v = -1;
+        char fim;
+        if (std::sscanf(linha.c_str(), "jogadas %d %c", &v, &fim) == 1 && (v == 0 || v == 1))
+            d.jogadas = v;
+        else if (std::sscanf(linha.c_str(), "ecraInteiro %d %c", &v, &fim) == 1 && (v == 0 || v == 1))
+            d.ecraInteiro = v;
+        else if (!linha.empty())
+            return false;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -26,7 +46,9 @@ std::string escreveDefinicoes(const Definicoes& d) {
       << "ambiente " << d.ambiente << "\n"
       << "material " << d.material << "\n"
       << "rodaCamara " << d.rodaCamara << "\n"
-      << "ajudas " << d.ajudas << "\n";
+      << "ajudas " << d.ajudas << "\n"
+      << "jogadas " << d.jogadas << "\n"
+      << "ecraInteiro " << d.ecraInteiro << "\n";
     return s.str();
 }
 
@@ -44,7 +66,8 @@ bool leDefinicoes(const std::string& texto, Definicoes& d, std::string& erro) {
     }
     Definicoes n;
     if (!leValor(linhas, "ambiente", 0, 2, n.ambiente) || !leValor(linhas, "material", 0, 3, n.material) ||
-        !leValor(linhas, "rodaCamara", 0, 1, n.rodaCamara) || !leValor(linhas, "ajudas", 0, 1, n.ajudas)) {
+        !leValor(linhas, "rodaCamara", 0, 1, n.rodaCamara) || !leValor(linhas, "ajudas", 0, 1, n.ajudas) ||
+        !leOpcionais(linhas, n)) {
         erro = "bad or missing line";
         return false;
     }
@@ -65,6 +88,8 @@ void carregaDefinicoes() {
         materialPecas = d.material;
         rodaCamara = d.rodaCamara;
         ajudas = d.ajudas != 0;
+        mostraJogadas = d.jogadas != 0;
+        ecraInteiro = d.ecraInteiro != 0;
         definicoesGravadas = d;
         return;
     }
