@@ -92,13 +92,15 @@ void drawContorno(int x, int y, float margem, float largura, const GLfloat cor[3
     glColor3f(1, 1, 1);
 }
 
-// The suggested move, in violet: a full mark on the piece's square, a ring on its target.
+// The suggested move in violet: its piece's square and its target, each filled and ringed,
+// so that the ring shows round the piece standing on the first.
 void drawSugestao() {
     const Sugestao* g = sugestaoEmVista();
     if (!g || !g->temJogada) return;
-    const GLfloat violeta[3] = {0.72f, 0.35f, 0.95f};
-    drawMarca(g->xi, g->yi, 0.08f, violeta);
-    drawContorno(g->xf, g->yf, 0.04f, 0.14f, violeta);
+    const GLfloat violeta[3] = {0.72f, 0.30f, 0.98f}, claro[3] = {0.86f, 0.62f, 1.0f};
+    drawMarca(g->xi, g->yi, 0.02f, violeta);
+    drawMarca(g->xf, g->yf, 0.02f, claro);
+    drawContorno(g->xf, g->yf, 0.0f, 0.12f, violeta);
 }
 
 // The keyboard's cursor: a bright yellow ring around its square.

@@ -47,14 +47,15 @@ void desenhaListaJogadas() {
     }
     const ImGuiIO& io = ImGui::GetIO();
     const float e = escalaJanela;
-    const float largura = 150 * e, topo = float(alturaDoEstado()) + 4 * e;
+    // Narrow, and only as tall as its moves: the board stays in sight beside it.
+    const float largura = 124 * e, topo = float(alturaDoEstado()) + 4 * e;
     const float altura = io.DisplaySize.y - float(alturaDoPainel()) - topo - 4 * e;
     if (altura < 60 * e) return;
     ImGui::SetNextWindowPos(ImVec2(io.DisplaySize.x - largura - 4 * e, topo));
-    ImGui::SetNextWindowSize(ImVec2(largura, altura));
+    ImGui::SetNextWindowSizeConstraints(ImVec2(largura, 0), ImVec2(largura, altura));
     ImGui::SetNextWindowBgAlpha(0.78f);
     bool aberta = true;
-    const ImGuiWindowFlags flags = ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoResize |
+    const ImGuiWindowFlags flags = ImGuiWindowFlags_NoMove | ImGuiWindowFlags_AlwaysAutoResize |
                                    ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoSavedSettings |
                                    ImGuiWindowFlags_NoFocusOnAppearing;
     if (ImGui::Begin("Jogadas", &aberta, flags)) {

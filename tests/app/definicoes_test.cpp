@@ -18,6 +18,8 @@ protected:
     void SetUp() override {
         ambiente = materialPecas = rodaCamara = 0;
         ajudas = true;
+        mostraJogadas = true;
+        ecraInteiro = false;
     }
     cantos_teste::PastaTemporaria pasta_{"XDG_CONFIG_HOME"};
 };
@@ -26,13 +28,30 @@ TEST_F(Definicoes_, WhatThePanelChoseComesBackAtTheNextStart) {
     carregaDefinicoes();  // no file yet: nothing changes, nothing is written
     EXPECT_FALSE(existeFicheiro(ficheiroDefinicoes()));
     ambiente = 2, materialPecas = 3, rodaCamara = 1, ajudas = false;
+    mostraJogadas = false, ecraInteiro = true;
     guardaDefinicoesSeMudaram();
     ambiente = materialPecas = rodaCamara = 0, ajudas = true;
+    mostraJogadas = true, ecraInteiro = false;
     carregaDefinicoes();
     EXPECT_EQ(ambiente, 2);
     EXPECT_EQ(materialPecas, 3);
     EXPECT_EQ(rodaCamara, 1);
     EXPECT_FALSE(ajudas);
+    EXPECT_FALSE(mostraJogadas);
+    EXPECT_TRUE(ecraInteiro);
+    mostraJogadas = true, ecraInteiro = false;
+}
+
+// A file written before the move list and full screen were kept still reads, with both at
+// their defaults.
+TEST_F(Definicoes_, AnOlderFileWithoutTheLaterLinesKeepsTheirDefaults) {
+    Definicoes d;
+    std::string erro;
+    ASSERT_TRUE(leDefinicoes("cantos definicoes 1\nambiente 1\nmaterial 2\nrodaCamara 1\najudas 0\n", d, erro));
+    EXPECT_EQ(d.material, 2);
+    EXPECT_EQ(d.jogadas, 1);
+    EXPECT_EQ(d.ecraInteiro, 0);
+    EXPECT_FALSE(leDefinicoes(escreveDefinicoes(d) + "ecraInteiro 7\n", d, erro));
 }
 
 TEST_F(Definicoes_, ABadFileIsPutAsideAndTheDefaultsStay) {

@@ -289,4 +289,21 @@ TEST_F(Teclado, AWholeGameAgainstTheComputerWithTheKeyboardAlone) {
     EXPECT_TRUE(menuEmVista());
 }
 
+// While the view swings to the other side, a click would land on a square the player never
+// aimed at: it picks nothing and the status says why. Enter still picks under the cursor.
+TEST_F(Teclado, AClickWhileTheCameraSwingsPicksNothing) {
+    calado([] { handlePick(501); });
+    camara = 1;
+    camaraActual = 1;
+    const int parada = clica(centro(7), 0.9, centro(7));
+    EXPECT_GT(parada, 0);
+    camara = 0;  // the turn to side 2's camera has begun
+    EXPECT_EQ(clica(centro(7), 0.9, centro(7)), -1);
+    EXPECT_FALSE(notaEstado.empty());
+    cursor.x = cursor.y = 7;
+    EXPECT_EQ(resposta([] { keyboardCallback(13, 0, 0); }), parada);
+    EXPECT_TRUE(notaEstado.empty());
+    camara = camaraActual = 1;
+}
+
 }  // namespace

@@ -148,6 +148,9 @@ TEST_F(Refazer, ANewMoveDropsWhatIsLeftToRedoAndRedoWaitsForItsSide) {
     const Foto depoisDeDuas = foto();
     calado([] { desfaz(); desfaz(); });
     ASSERT_EQ(porRefazer.size(), 2u);
+    // What was said of the moves taken back, and the square picked for them, went with them.
+    EXPECT_EQ(ultimoVeredicto, VeredictoJogada::nenhum);
+    EXPECT_FALSE(selecionou);
     calado(refaz);
     EXPECT_EQ(nJogadas, 1);
     EXPECT_EQ(porRefazer.size(), 1u);
@@ -162,7 +165,10 @@ TEST_F(Refazer, ANewMoveDropsWhatIsLeftToRedoAndRedoWaitsForItsSide) {
     EXPECT_EQ(foto(), outra) << "nothing left to redo";
 
     calado([] { desfaz(); });
+    jogaPeloRato(0, 0, 5, 5);
+    ASSERT_EQ(ultimoVeredicto, VeredictoJogada::jogadaInvalida);
     calado([] { handlePick(nomeNaCasa(7, 5)); });  // a piece picked: no move yet
+    EXPECT_EQ(ultimoVeredicto, VeredictoJogada::nenhum) << "the refusal belonged to the move before";
     EXPECT_EQ(porRefazer.size(), 1u);
     replayStep(1);
     calado(refaz);
