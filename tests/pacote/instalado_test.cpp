@@ -92,7 +92,7 @@ protected:
     }
 
     inline static std::string pasta, registo;
-    const std::string prefixo = pasta + "/usr", instalado = prefixo + "/bin/cantos";
+    const std::string prefixo = pasta + "/usr", instalado = prefixo + "/games/cantos";
     std::string casa, home;
 };
 
@@ -105,7 +105,7 @@ TEST_F(Instalado, EverythingIsInItsStandardPlaceAndTheDesktopEntryIsValid) {
         EXPECT_EQ(access((prefixo + f).c_str(), R_OK), 0) << f << "\n" << registo;
     EXPECT_NE(access((prefixo + "/share/cantos/.pintado").c_str(), F_OK), 0);
 
-    const std::string entrada = prefixo + "/share/applications/cantos.desktop";
+    const std::string entrada = prefixo + "/share/applications/" CANTOS_APP_ID ".desktop";
     EXPECT_EQ(teste::executa("desktop-file-validate '" + entrada + "' 2>&1; echo status=$?"), "status=0");
     std::stringstream texto;
     texto << std::ifstream(entrada).rdbuf();
