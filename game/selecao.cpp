@@ -7,6 +7,7 @@
 #include "game/desfazer.h"
 #include "game/destinos.h"
 #include "game/globais.h"
+#include "game/ids.h"
 #include "game/turno.h"
 #include "game/veredicto.h"
 
@@ -16,11 +17,12 @@ namespace {
 constexpr std::size_t cabecalhoRegisto = 3;
 
 // Cameras from which the view turns to the side that picks.
-bool camaraDeMenu() { return camara == 9 || camara == 3; }
+bool camaraDeMenu() { return camara == id(Camara::livre) || camara == id(Camara::deCima); }
 
 // With "RodaCamara" on the player chose where to look: a chosen view from above stays.
 void seguePeloJogador() {
-    if (camaraDeMenu() && !(rodaCamara == 1 && camara == 3)) camara = camaraActual = jogador;
+    if (camaraDeMenu() && !(rodaCamara == 1 && camara == id(Camara::deCima)))
+        camara = camaraActual = jogador;
 }
 
 // A verdict belongs to the move it judged: a new pick starts another move.
@@ -30,8 +32,8 @@ void esqueceVeredicto() {
         anotaVeredicto(VeredictoJogada::nenhum);
 }
 
-void escolhePeca(int name) {
-    const std::size_t indice = static_cast<std::size_t>(name - 1);
+void escolhePeca(int peca) {
+    const std::size_t indice = static_cast<std::size_t>(peca);
     if (indice >= pecas.size()) return;
     const Peca& p = pecas[indice];
     selX = animX = p.x;
@@ -42,11 +44,7 @@ void escolhePeca(int name) {
     seguePeloJogador();
 }
 
-void escolheCasa(int name) {
-    const int k = name - 100;
-    const int coluna = k / 10, linha = k % 10;
-    // Only squares of the board carry names; anything else would reach casas out of range.
-    if (coluna > 7 || linha > 7) return;
+void escolheCasa(int coluna, int linha) {
     selX = destX = coluna;
     selY = destY = linha;
     xf = coluna;
@@ -84,20 +82,29 @@ void handlePick(int name) {
     selecionou = true;
     // Nothing is chosen while a piece moves, the film plays or an undo is under way.
     if (animando || filmeActivo() || undoArmado) return;
-    if (name >= 1 && name <= 20) {
+    // Only squares of the board carry names; anything else reads as nothing.
+    const Escolha e = leNome(name);
+    switch (e.alvo) {
+    case Alvo::peca:
         esqueceVeredicto();
-        escolhePeca(name);
-    } else if (name >= 100 && name <= 199) {
+        escolhePeca(e.peca);
+        break;
+    case Alvo::casa:
         esqueceVeredicto();
-        escolheCasa(name);
-    } else if (name >= 500 && name <= 505) {
+        escolheCasa(e.x, e.y);
+        break;
+    case Alvo::relogio:
+    case Alvo::menu:
         menuChoice(name);
+        break;
+    default:
+        break;
     }
 }
 
 int nomeNaCasa(int x, int y) {
-    if (x < 0 || x > 7 || y < 0 || y > 7) return 0;
-    for (std::size_t k = 0; k < pecas.size() && k < 20; ++k)
-        if (pecas[k].x == x && pecas[k].y == y) return static_cast<int>(k) + 1;
-    return casas[x][y] == 0 ? 100 + 10 * x + y : 0;
+    if (x < 0 || x > 7 || y < 0 || y > 7) return nomeFundo;
+    for (std::size_t k = 0; k < pecas.size() && k < numeroPecas; ++k)
+        if (pecas[k].x == x && pecas[k].y == y) return nomeDe(Escolha::daPeca(int(k)));
+    return casas[x][y] == 0 ? nomeDe(Escolha::daCasa(x, y)) : nomeFundo;
 }

@@ -1,12 +1,11 @@
 #include "game/sugestao.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "game/desfazer.h"
 #include "game/destinos.h"
-#include "game/julgamento.h"
-#include "game/ligacao.h"
+#include "game/pedidos.h"
+#include "game/tabuleiro_texto.h"
 
 namespace {
 
@@ -21,20 +20,9 @@ bool pedeSugestao() {
     sugestao.pedida = true;
     sugestao.jogador = jogador;
     std::memcpy(sugestao.casas, casas, sizeof casas);
-    const std::string antes = textoCompacto(casas);
-    char pedido[tamanhoTexto];
-    const int n = std::snprintf(pedido, sizeof pedido, "obtemJogadaPC2(%d,%s).\n", jogador,
-                                antes.c_str());
-    char resposta[tamanhoTexto] = {};
-    if (n < 0 || n >= static_cast<int>(sizeof pedido) || !sendMessage(pedido, n) ||
-        !receiveReply(resposta, sizeof resposta) || !isBoardReply(resposta))
-        return false;
-    char depois[tamanhoTexto] = {};
-    std::snprintf(depois, sizeof depois, "%s", resposta);
-    const std::array<int, 4> q = findMove(antes.c_str(), depois);
-    for (int v : q)
-        if (v < 0 || v > 7) return false;
-    sugestao.xi = q[0], sugestao.yi = q[1], sugestao.xf = q[2], sugestao.yf = q[3];
+    Jogada j;
+    if (!sugereJogada(textoCompacto(casas).c_str(), jogador, j)) return false;
+    sugestao.xi = j.xi, sugestao.yi = j.yi, sugestao.xf = j.xf, sugestao.yf = j.yf;
     sugestao.temJogada = true;
     return true;
 }
