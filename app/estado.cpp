@@ -9,6 +9,7 @@
 #include "game/ids.h"
 #include "game/ligacao.h"
 #include "game/notacao.h"
+#include "game/persistencia.h"
 #include "game/sugestao.h"
 
 namespace {
@@ -55,7 +56,8 @@ void escreveAviso(const Situacao& s, LinhasEstado& l) {
     } else if (s.nota[0] != '\0') {
         std::snprintf(l.aviso, n, "%s", s.nota);
     } else if (s.semLigacao) {
-        std::snprintf(l.aviso, n, "Sem ligação ao servidor de regras");
+        std::snprintf(l.aviso, n, s.jogoEmEspera ? "Sem ligação ao servidor de regras: o jogo guardado espera por ele"
+                                                 : "Sem ligação ao servidor de regras");
         l.tom = Tom::mau;
     } else if (emJogo(s.modo) && computadorAJogar(s)) {
         std::snprintf(l.aviso, n, "O computador está a pensar…");
@@ -122,6 +124,7 @@ Situacao situacaoActual() {
     s.vitorias2 = vitorias2;
     for (int i = 0; i < 4; ++i) s.relogio[i] = digitosRelogio[i];
     s.semLigacao = avisoSemLigacao || !serverConnected();
+    s.jogoEmEspera = jogoGuardadoEmEspera();
     s.veredicto = ultimoVeredicto;
     s.textoVeredicto = textoVeredicto;
     s.filme = filmeActivo();
