@@ -48,7 +48,7 @@ void desenhaListaJogadas() {
     const ImGuiIO& io = ImGui::GetIO();
     const float e = escalaJanela;
     // Narrow, and only as tall as its moves: the board stays in sight beside it.
-    const float largura = 124 * e, topo = float(alturaDoEstado()) + 4 * e;
+    const float largura = 134 * e, topo = float(alturaDoEstado()) + 4 * e;
     const float altura = io.DisplaySize.y - float(alturaDoPainel()) - topo - 4 * e;
     if (altura < 60 * e) return;
     ImGui::SetNextWindowPos(ImVec2(io.DisplaySize.x - largura - 4 * e, topo));
