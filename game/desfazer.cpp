@@ -47,6 +47,7 @@ void retiraUltimo() {
 // What the window said of the move and the square picked for it belong to that move: with
 // the move taken back, they go too.
 void esqueceJogadaDesfeita() {
+    largaRefazerEmEspera();
     largaSelecao();
     selecionou = false;
     anotaVeredicto(VeredictoJogada::nenhum);

@@ -65,4 +65,5 @@ FimDeJogo fimDeJogo;
 
 std::vector<JogadaGuardada> porRefazer;
 bool refazPC = false;
+int refazEmEspera = 0;
 Sugestao sugestao;

@@ -112,6 +112,8 @@ extern FimDeJogo fimDeJogo;
 // back too, so the computer's turn plays the undone move instead of asking for one.
 extern std::vector<JogadaGuardada> porRefazer;
 extern bool refazPC;
+// Refazer presses that came while a piece still moved: each plays once the game is at rest.
+extern int refazEmEspera;
 
 // The move the computer suggests for the side to move, and the board it was asked for.
 struct Sugestao {

@@ -19,7 +19,10 @@ void anotaJogadaFeita(int lado, int xi, int yi, int xf, int yf) {
 void esqueceRefazer() {
     porRefazer.clear();
     refazPC = false;
+    refazEmEspera = 0;
 }
+
+void largaRefazerEmEspera() { refazEmEspera = 0; }
 
 bool podeRefazer() {
     const bool vezDoJogador = modo == 1 || (modo == 2 && jogador == 1);
@@ -27,8 +30,27 @@ bool podeRefazer() {
            !filmeActivo() && !undoArmado;
 }
 
+namespace {
+
+// A redo already set as the move under way waits for the turn step to send it.
+bool refazPorEnviar() {
+    if (porRefazer.empty()) return false;
+    const JogadaGuardada& j = porRefazer.back();
+    return xi == j.xi && yi == j.yi && xf == j.xf && yf == j.yf;
+}
+
+}  // namespace
+
 void refazJogada() {
-    if (!podeRefazer()) return;
+    // Pressed again before the last redo was played to its end: it waits its turn.
+    // The move being played is no longer to redo, unless it waits to be sent.
+    const bool ocupado = animando || refazPorEnviar() || refazPC;
+    const int restam = static_cast<int>(porRefazer.size()) - (refazPorEnviar() || refazPC ? 1 : 0);
+    if (ocupado && !filmeActivo() && refazEmEspera < restam) {
+        ++refazEmEspera;
+        return;
+    }
+    if (!podeRefazer() || refazPorEnviar()) return;
     const JogadaGuardada& j = porRefazer.back();
     xi = j.xi, yi = j.yi, xf = j.xf, yf = j.yf;
     // Undo took the computer's answer back with the player's move: both come back.
@@ -40,4 +62,11 @@ bool respostaPorRefazer(int& pxi, int& pyi, int& pxf, int& pyf) {
     const JogadaGuardada& j = porRefazer.back();
     pxi = j.xi, pyi = j.yi, pxf = j.xf, pyf = j.yf;
     return true;
+}
+
+void retomaRefazer() {
+    if (porRefazer.empty()) refazEmEspera = 0;
+    if (refazEmEspera == 0 || !podeRefazer() || refazPorEnviar()) return;
+    --refazEmEspera;
+    refazJogada();
 }

@@ -16,8 +16,13 @@ void esqueceRefazer();
 // redo, nothing moving, no film and no Undo under way.
 bool podeRefazer();
 // The "Refazer" press: the next undone move becomes the move under way, which the next
-// turn step judges. Against the computer its undone answer follows.
+// turn step judges. Against the computer its undone answer follows. A press while the last
+// redo is still being played waits for it (retomaRefazer).
 void refazJogada();
+// Each turn step at rest: a press that waited for the last redo to end plays now.
+void retomaRefazer();
+// Undo drops the presses that wait.
+void largaRefazerEmEspera();
 // For the computer's turn: the undone answer to play instead of asking, if a redo press
 // brought one. False when there is none.
 bool respostaPorRefazer(int& xi, int& yi, int& xf, int& yf);

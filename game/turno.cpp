@@ -276,6 +276,7 @@ void setBoardTexts(const char* texto) {
 
 void turnStep() {
     if (animando || filmeActivo()) return;
+    retomaRefazer();
     switch (idDeNumero<Modo>(modo)) {
     case Modo::doisJogadores:
         vezDoisJogadores();

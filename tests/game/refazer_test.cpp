@@ -195,4 +195,38 @@ TEST_F(Refazer, ASuggestionNamesALegalMoveAndMovesNothing) {
     EXPECT_EQ(sugestaoEmVista(), nullptr) << "Undo changed the position it was for";
 }
 
+// Refazer pressed three times while the pieces still move: each press plays its move in
+// turn, as three presses at rest would.
+TEST_F(Refazer, PressesWhileAPieceMovesWaitTheirTurn) {
+    calado([] { handlePick(501); });
+    jogaPeloRato(7, 4, 6, 3);
+    jogaPeloRato(0, 3, 1, 4);
+    jogaPeloRato(6, 5, 5, 4);
+    const Foto antes = foto();
+    calado([] { desfaz(); desfaz(); desfaz(); });
+    calado([] {
+        refazJogada();
+        turnStep();  // the first is sent and its piece starts to move
+        refazJogada();
+        refazJogada();
+        for (int i = 0; i < 20 && (animando || refazEmEspera > 0 || !porRefazer.empty()); ++i) {
+            terminaAnimacao();
+            turnStep();
+        }
+        terminaAnimacao();
+    });
+    EXPECT_EQ(foto(), antes);
+    EXPECT_EQ(refazEmEspera, 0);
+    // Undo drops presses that still wait.
+    calado([] { desfaz(); desfaz(); });
+    calado([] {
+        refazJogada();
+        turnStep();
+        refazJogada();
+        terminaAnimacao();
+        desfaz();
+    });
+    EXPECT_EQ(refazEmEspera, 0);
+}
+
 }  // namespace
