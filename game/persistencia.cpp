@@ -43,8 +43,9 @@ void carregaJogoGuardado() {
         // Nothing is wrong with the file: it waits for a run with the server.
         diz("Jogo guardado nao retomado (" + erro + "): fica em " + caminho + "\n");
     } else {
-        poeDeParte(caminho);
-        diz("Jogo guardado invalido (" + erro + "): posto de parte em " + caminho + ".bad; jogo novo\n");
+        const std::string posto = poeDeParte(caminho);
+        diz("Jogo guardado invalido (" + erro + "): posto de parte em " + (posto.empty() ? caminho : posto) +
+            "; jogo novo\n");
     }
 }
 

@@ -73,6 +73,7 @@ TEST_F(Gravacao, BadFilesArePutAsideAndTheGameStartsFresh) {
                                  "cantos jogo 2\n" + bom.substr(bom.find('\n') + 1),
                                  ilegal,
                                  outraPosicao};
+    int postos = 0;
     for (const std::string& conteudo : casos) {
         SCOPED_TRACE("file: " + conteudo);
         estadoInicialDoJogo();
@@ -85,10 +86,17 @@ TEST_F(Gravacao, BadFilesArePutAsideAndTheGameStartsFresh) {
         EXPECT_EQ(nJogadas, 0);
         EXPECT_EQ(casasComoTexto(), tabuleiroInicialTexto);
         EXPECT_FALSE(existeFicheiro(ficheiroJogo()));
+        // Beside the earlier ones, under the name the message gives.
+        const std::string nome = ficheiroJogo() + ".bad" + (postos ? "." + std::to_string(postos) : "");
+        ++postos;
+        EXPECT_NE(saida.find("posto de parte em " + nome + ";"), std::string::npos) << saida;
         std::string posto;
-        EXPECT_TRUE(leFicheiro(ficheiroJogo() + ".bad", posto));
+        EXPECT_TRUE(leFicheiro(nome, posto));
         EXPECT_EQ(posto, conteudo);
     }
+    std::string primeiro;
+    EXPECT_TRUE(leFicheiro(ficheiroJogo() + ".bad", primeiro));
+    EXPECT_EQ(primeiro, casos[0]);
 }
 
 // A write killed at any moment leaves the old file or the new one, never a mix of both.
