@@ -17,6 +17,8 @@ void diz(const std::string& texto) {
 }
 
 void guarda() {
+    // Another window keeps the saved game: this one's would overwrite it.
+    if (!donoDoJogo) return;
     const std::string pasta = pastaEstado();
     if (!criaPasta(pasta) || !escreveAtomico(ficheiroJogo(), escreveJogo(jogoActual())))
         diz("Nao foi possivel guardar o jogo em " + ficheiroJogo() + "\n");
@@ -30,7 +32,7 @@ std::string ficheiroJogo() { return pastaEstado() + "/jogo"; }
 void carregaJogoGuardado() {
     const std::string caminho = ficheiroJogo();
     std::string texto, erro;
-    if (pastaEstado().empty() || !existeFicheiro(caminho)) return;
+    if (!donoDoJogo || pastaEstado().empty() || !existeFicheiro(caminho)) return;
     JogoGuardado jogo;
     Retoma r = Retoma::invalido;
     if (!leFicheiro(caminho, texto))
