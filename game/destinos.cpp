@@ -6,6 +6,7 @@
 
 #include "game/desfazer.h"
 #include "game/globais.h"
+#include "game/ids.h"
 #include "game/ligacao.h"
 #include "game/tabuleiro_texto.h"
 
@@ -37,7 +38,9 @@ const char* leLista(const char* p, bool marcados[8][8]) {
 }
 
 // The player who picks is to move, in a game where a player moves.
-bool jogadorAJogar() { return modo == 1 || (modo == 2 && jogador == 1); }
+bool jogadorAJogar() {
+    return modo == id(Modo::doisJogadores) || (modo == id(Modo::contraComputador) && jogador == 1);
+}
 
 }  // namespace
 

@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <sstream>
 
 namespace {
 
@@ -145,14 +144,3 @@ int limpaTemporarios(const std::string& pasta, int idadeMaxima) {
     return removidos;
 }
 
-bool leLinhaDeValores(std::istream& linhas, const char* chave, int n, int* valores) {
-    std::string linha;
-    if (!std::getline(linhas, linha)) return false;
-    std::istringstream l(linha);
-    std::string k;
-    if (!(l >> k) || k != chave) return false;
-    for (int i = 0; i < n; ++i)
-        if (!(l >> valores[i])) return false;
-    std::string resto;
-    return !(l >> resto);
-}

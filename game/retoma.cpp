@@ -9,6 +9,7 @@
 #include "game/globais.h"
 #include "game/julgamento.h"
 #include "game/ligacao.h"
+#include "game/partida.h"
 #include "game/turno.h"
 
 namespace {
@@ -58,7 +59,7 @@ void poePecas(const JogoGuardado& j) {
 }
 
 void tomaJogo(const JogoGuardado& j, const std::vector<Casas>& antes) {
-    historico.clear();
+    comecaPartida();
     for (std::size_t k = 0; k < j.jogadas.size(); ++k) {
         const JogadaGuardada& m = j.jogadas[k];
         mov r{m.xi, m.xf, m.yi, m.yf, {}, m.lado};
@@ -75,8 +76,6 @@ void tomaJogo(const JogoGuardado& j, const std::vector<Casas>& antes) {
     placar.setPontos2(vitorias2);
     camara = j.camara, camaraActual = j.camaraActual;
     passagensPC = j.passagensPC;
-    largaSelecao();
-    animando = 0;
 }
 
 }  // namespace

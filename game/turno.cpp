@@ -12,8 +12,10 @@
 #include "game/exportacao.h"
 #include "game/fim_jogo.h"
 #include "game/globais.h"
+#include "game/ids.h"
 #include "game/julgamento.h"
 #include "game/ligacao.h"
+#include "game/partida.h"
 #include "game/veredicto.h"
 
 extern const char tabuleiroInicial[] =
@@ -88,7 +90,7 @@ void animaJogada() {
 }
 
 void terminaJogo(int r, bool mostraVitorias) {
-    camara = 4;
+    camara = id(Camara::menu);
     int vencedor = r == 0 ? outro(jogador) : jogador;
     ++(vencedor == 1 ? vitorias1 : vitorias2);
     if (mostraVitorias) diz("v1 = %d | v2 = %d\n", vitorias1, vitorias2);
@@ -169,7 +171,8 @@ void vezDoisJogadores() {
     takeBoardFromReply(ans, depois);
     int r;
     if (!perguntaFim(jogadasDe(jogador), depois, r)) return largaSelecao();
-    if (rodaCamara == 1) camara = jogador == 1 ? 0 : 1;
+    // The turning camera looks from the side to move next.
+    if (rodaCamara == 1) camara = id(camaraDoLado(outro(jogador)));
     registaJogada(tabuleiro);
     diz("\n%d\n", nJogadas);
     diz("Jogada Valida!\n");
@@ -287,17 +290,17 @@ void setBoardTexts(const char* texto) {
 
 void turnStep() {
     if (animando || filmeActivo()) return;
-    switch (modo) {
-    case 1:
+    switch (idDeNumero<Modo>(modo)) {
+    case Modo::doisJogadores:
         vezDoisJogadores();
         break;
-    case 2:
+    case Modo::contraComputador:
         if (jogador == 1)
             vezDoJogadorContraPC();
         else
             vezDoComputadorContraJogador();
         break;
-    case 3:
+    case Modo::computadores:
         vezComputadorContraComputador();
         break;
     default:
@@ -306,18 +309,10 @@ void turnStep() {
 }
 
 void resetGame() {
-    copyBoard(casas, casasIniciais);
-    historico.clear();
-    nJogadas = 0;
-    animX = animY = destX = destY = selX = selY = 0.0;
-    // -1 in every mode: a next game must not start with a move nobody chose.
-    largaSelecao();
-    animando = 0;
-    jogadas1 = jogadas2 = 0;
-    buildPieces();
+    // The last move is not animated: the pieces jump back.
+    comecaPartida();
     nivel = -1;
-    modo = -1;
-    initBoardTexts();
+    modo = id(Modo::acabado);
 }
 
 void restartClock() {
@@ -329,42 +324,40 @@ namespace {
 
 // A mode choice goes on from the position shown; a move picked or left over from the
 // computer's passes before it must not be sent as the next player's move.
-void comecaModo(int novoModo) {
-    camara = 9;
+void comecaModo(Modo novoModo) {
+    camara = id(Camara::livre);
     restartClock();
     largaSelecao();
-    modo = novoModo;
+    modo = id(novoModo);
 }
 
 }  // namespace
 
 void menuChoice(int name) {
+    const Escolha e = leNome(name);
+    if (e.alvo == Alvo::relogio) return restartClock();
+    if (e.alvo != Alvo::menu) return;
     bool comNivel = nivel == 1 || nivel == 2;
-    switch (name) {
-    case 500:
-        restartClock();
+    switch (e.item) {
+    case ItemMenu::doisJogadores:
+        comecaModo(Modo::doisJogadores);
         break;
-    case 501:
-        comecaModo(1);
-        break;
-    case 502:
+    case ItemMenu::contraComputador:
         if (!comNivel) return anotaVeredicto(VeredictoJogada::escolhaNivel);
-        comecaModo(2);
+        comecaModo(Modo::contraComputador);
         break;
-    case 503:
+    case ItemMenu::computadores:
         if (!comNivel) return anotaVeredicto(VeredictoJogada::escolhaNivel);
         passagensPC = 0;
-        comecaModo(3);
+        comecaModo(Modo::computadores);
         break;
-    case 504:
+    case ItemMenu::nivel1:
         diz("Nivel de dificuldade: 1!\n");
         nivel = 1;
         break;
-    case 505:
+    case ItemMenu::nivel2:
         diz("Nivel de dificuldade: 2!\n");
         nivel = 2;
-        break;
-    default:
         break;
     }
 }
