@@ -85,6 +85,35 @@ TEST_F(Pacote, DesktopEntryMetainfoChangelogAndProgramAgree) {
     EXPECT_EQ("cantos " + primeiro(texto, "<release version=\"([^\"]+)\""), versao);
     EXPECT_EQ("cantos " + primeiro(registoAlteracoes, "^cantos \\(([^)]+)\\)"), versao) << registoAlteracoes;
     EXPECT_EQ(primeiro(le(entrada), "\nExec=([^\n]+)"), "cantos");
+    EXPECT_EQ(primeiro(le(entrada), "\nComment=([^\n]+)"), primeiro(texto, "<summary>([^<]+)</summary>"));
+}
+
+TEST_F(Pacote, TheManualPageAndHelpNameTheSameOptionsAndVariables) {
+    const std::string raiz = pasta + "/raiz/usr";
+    const std::string ajuda = teste::executa("'" + raiz + "/games/cantos' --help");
+    // The page's source writes "-" as "\-" and names variables in bold.
+    std::string manual = teste::executa("gzip -dc '" + raiz + "/share/man/man6/cantos.6.gz'");
+    manual = std::regex_replace(manual, std::regex("\\\\-"), "-");
+    const std::string opcoes = manual.substr(manual.find(".SH OPTIONS"));
+    const std::size_t inicio = manual.find('\n', manual.find(".SH ENVIRONMENT"));
+    const std::string ambiente = manual.substr(inicio, manual.find(".SH FILES") - inicio);
+    int vistas = 0;
+    const std::regex opcao("(^|\\n)\\s+(-\\w, )?(--[a-z-]+)");
+    for (auto i = std::sregex_iterator(ajuda.begin(), ajuda.end(), opcao); i != std::sregex_iterator(); ++i, ++vistas)
+        EXPECT_NE(opcoes.find((*i)[3].str()), std::string::npos) << (*i)[3] << " is not in the manual page";
+    EXPECT_GE(vistas, 2) << ajuda;
+    // The variables, which the page sets in bold.
+    std::stringstream linhas(ambiente);
+    const std::regex variavel("\\b[A-Z][A-Z_]+\\b");
+    vistas = 0;
+    for (std::string linha; std::getline(linhas, linha);) {
+        if (linha.rfind(".B", 0) != 0) continue;
+        linha.erase(0, linha.find(' '));
+        for (auto i = std::sregex_iterator(linha.begin(), linha.end(), variavel); i != std::sregex_iterator();
+             ++i, ++vistas)
+            EXPECT_NE(ajuda.find(i->str()), std::string::npos) << i->str() << " is not in --help";
+    }
+    EXPECT_GE(vistas, 5) << ambiente;
 }
 
 }  // namespace
