@@ -120,6 +120,7 @@ TEST(Posse, WhileAnotherWindowHoldsTheSavedGameThisOneLeavesItAlone) {
     waitpid(primeira, nullptr, 0);
     EXPECT_TRUE(tomaPosseDoJogo());
     EXPECT_TRUE(donoDoJogo);
+    ++alteracoesJogo;
     guardaJogoSeMudou();
     EXPECT_TRUE(leFicheiro(ficheiroJogo(), lido));
     EXPECT_EQ(lido, escreveJogo(jogoActual()));
