@@ -70,6 +70,8 @@ void desenhaCena() {
 
 void displayCallback() {
     desenhaCena();
+    // A saved game that waits for the server goes first: no new game may replace it.
+    retomaJogoEmEspera();
     turnStep();
     guardaJogoSeMudou();
     guardaDefinicoesSeMudaram();
