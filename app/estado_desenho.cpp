@@ -6,6 +6,7 @@
 #include "app/fontes.h"
 #include "app/globais.h"
 #include "game/globais.h"
+#include "game/traducao.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ void desenhaFimDeJogo() {
     ImGui::PushTextWrapPos(io.DisplaySize.x - 60);
     ImGui::TextUnformatted(razao);
     ImGui::PopTextWrapPos();
-    ImGui::TextDisabled("Clique na vista para voltar ao menu.");
+    ImGui::TextDisabled(_("Clique na vista para voltar ao menu."));
     ImGui::End();
     ImGui::PopStyleVar(2);
 }

@@ -25,6 +25,7 @@
 #include "game/destinos.h"
 #include "game/exportacao.h"
 #include "game/globais.h"
+#include "game/traducao.h"
 #include "game/volta_menu.h"
 
 namespace {
@@ -145,7 +146,7 @@ void controloBola(float x) {
     desenhaMeridianos(d, centro, raio);
     d->AddCircle(centro, raio, quente ? cor(250, 210, 150) : cor(150, 120, 90), 48, 2.0f);
     ImGui::SetCursorPosY(margem + diametroBola + 3);
-    rotuloCentrado("Rotacao", x, diametroBola);
+    rotuloCentrado(_("Rotacao"), x, diametroBola);
 }
 
 void seta(ImDrawList* d, ImVec2 c, float dx, float dy, ImU32 cr) {
@@ -216,19 +217,19 @@ void botoes(float x) {
     const ImVec2 tamanho(larguraBotoes, altura);
     ImGui::SetCursorPos(ImVec2(x, margem));
     // Both move pieces back: the hints of a piece picked before would point from nowhere.
-    if (ImGui::Button("Undo", tamanho)) {
+    if (ImGui::Button(_("Undo"), tamanho)) {
         limpaDestinos();
         undoCallback(1);
     }
     ImGui::SetCursorPosX(x);
-    if (ImGui::Button("Filme do jogo", tamanho)) {
+    if (ImGui::Button(_("Filme do jogo"), tamanho)) {
         limpaDestinos();
         replayCallback(1);
     }
     ImGui::SetCursorPosX(x);
-    if (ImGui::Button("RodaCamara", tamanho)) rodaCamaraCallback(1);
+    if (ImGui::Button(_("RodaCamara"), tamanho)) rodaCamaraCallback(1);
     ImGui::SetCursorPosX(x);
-    if (ImGui::Button("Gravar partida", tamanho)) gravaPartidaCallback();
+    if (ImGui::Button(_("Gravar partida"), tamanho)) gravaPartidaCallback();
 }
 
 void lista(const char* rotulo, const ItemLista* itens, int n, int* variavel, int& mostrado,
@@ -239,11 +240,11 @@ void lista(const char* rotulo, const ItemLista* itens, int n, int* variavel, int
     ImGui::SetCursorPosX(x);
     ImGui::SetNextItemWidth(largura);
     ImGui::PushID(rotulo);
-    if (ImGui::BeginCombo("##lista", emVista ? emVista : itens[mostrado].texto)) {
+    if (ImGui::BeginCombo("##lista", emVista ? emVista : _(itens[mostrado].texto))) {
         const ImVec2 p = ImGui::GetWindowPos(), t = ImGui::GetWindowSize();
         popups.push_back({p.x, p.y, p.x + t.x, p.y + t.y});
         for (int i = 0; i < n; ++i) {
-            if (ImGui::Selectable(itens[i].texto, i == mostrado)) {
+            if (ImGui::Selectable(_(itens[i].texto), i == mostrado)) {
                 *variavel = itens[i].id;
                 mostrado = i;
             }
@@ -257,10 +258,10 @@ void lista(const char* rotulo, const ItemLista* itens, int n, int* variavel, int
 void ajudasEMenu(float x, float largura) {
     ImGui::SetCursorPos(ImVec2(x, ImGui::GetCursorPosY() + 2));
     ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(3, 1));
-    ImGui::Checkbox("Ajudas", &ajudas);
+    ImGui::Checkbox(_("Ajudas"), &ajudas);
     const float w = 52.0f;
     ImGui::SameLine(x + largura - w);
-    if (ImGui::Button("Menu", ImVec2(w, 0))) voltaAoMenu();
+    if (ImGui::Button(_("Menu"), ImVec2(w, 0))) voltaAoMenu();
     ImGui::PopStyleVar();
 }
 
@@ -270,10 +271,10 @@ void listas(float x, float largura) {
     ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(5, 2));
     // Under the end banner the view is the finished game's: a choice turns that one.
     int* emVista = fimDeJogo.activo ? &fimDeJogo.camara : &camara;
-    lista("Camara", itensCamara, 4, emVista, mostradoCamara, x, largura,
+    lista(_("Camara"), itensCamara, 4, emVista, mostradoCamara, x, largura,
           textoCamara(*emVista, mostradoCamara));
-    lista("Ambiente", itensAmbiente, 3, &ambiente, mostradoAmbiente, x, largura);
-    lista("Materiais", itensMateriais, 4, &materialPecas, mostradoMateriais, x, largura);
+    lista(_("Ambiente"), itensAmbiente, 3, &ambiente, mostradoAmbiente, x, largura);
+    lista(_("Materiais"), itensMateriais, 4, &materialPecas, mostradoMateriais, x, largura);
     ImGui::PopStyleVar(2);
     ajudasEMenu(x, largura);
 }
@@ -290,15 +291,15 @@ void constroiPainel() {
     float x = margem;
     controloBola(x);
     x += diametroBola + 8;
-    controloArrasto("Zoom Z", &zoomZ, 0.02f, false, x);
+    controloArrasto(_("Zoom Z"), &zoomZ, 0.02f, false, x);
     x += larguraArrasto + espacoBarra / 2;
     barra(x);
     x += espacoBarra / 2;
-    controloArrasto("Zoom X", &zoomX, 1.0f, true, x);
+    controloArrasto(_("Zoom X"), &zoomX, 1.0f, true, x);
     x += larguraArrasto + espacoBarra / 2;
     barra(x);
     x += espacoBarra / 2;
-    controloArrasto("Zoom Y", &zoomY, 1.0f, false, x);
+    controloArrasto(_("Zoom Y"), &zoomY, 1.0f, false, x);
     x += larguraArrasto + espacoBarra / 2;
     barra(x);
     x += espacoBarra / 2;
