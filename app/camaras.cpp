@@ -103,11 +103,13 @@ bool cameraTurnStep(int from, int to, std::uint32_t tick) {
     return false;
 }
 
-void cameraStep(std::uint32_t tick) {
+bool cameraARodar() {
     const int um = id(Camara::jogador1), dois = id(Camara::jogador2);
-    const bool parDeJogadores =
-        (camaraActual == um && camara == dois) || (camaraActual == dois && camara == um);
-    if (parDeJogadores && cameraTurnStep(camaraActual, camara, tick)) camaraActual = camara;
+    return (camaraActual == um && camara == dois) || (camaraActual == dois && camara == um);
+}
+
+void cameraStep(std::uint32_t tick) {
+    if (cameraARodar() && cameraTurnStep(camaraActual, camara, tick)) camaraActual = camara;
 }
 
 std::uint32_t tickMilissegundos() {

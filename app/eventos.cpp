@@ -10,6 +10,7 @@
 #include "app/janela.h"
 #include "app/painel.h"
 #include "app/rota_rato.h"
+#include "app/teclado.h"
 
 namespace {
 
@@ -58,6 +59,11 @@ void eventoTeclado(unsigned char tecla, int x, int y) {
     keyboardCallback(tecla, x, y);
 }
 
+void eventoEspecial(int tecla, int x, int y) {
+    ImGui_ImplGLUT_SpecialFunc(tecla, x, y);
+    teclaEspecial(tecla);
+}
+
 void eventoRedimensiona(int w, int h) {
     ImGui_ImplGLUT_ReshapeFunc(w, h);
     reshapeCallback(w, h);
@@ -71,9 +77,9 @@ void registaEventos() {
     glutMouseFunc(eventoRato);
     glutMotionFunc(eventoMovimento);
     glutPassiveMotionFunc(eventoMovimentoPassivo);
-    // The game has no use for these; the panel still wants to know a key went up.
+    // The panel still wants to know a key went up.
     glutKeyboardUpFunc(ImGui_ImplGLUT_KeyboardUpFunc);
-    glutSpecialFunc(ImGui_ImplGLUT_SpecialFunc);
+    glutSpecialFunc(eventoEspecial);
     glutSpecialUpFunc(ImGui_ImplGLUT_SpecialUpFunc);
 }
 

@@ -1,6 +1,7 @@
 // Cantos 3D: the window, its panel and timers, the first scenery, the rules server, the loop.
 #include <GL/freeglut.h>
 
+#include "app/accoes.h"
 #include "app/ajuda.h"
 #include "app/camaras.h"
 #include "app/definicoes.h"
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     // The board array starts as the pieces stand: picking names only its empty squares.
     copyBoard(casas, casasIniciais);
     carregaDefinicoes();
+    aplicaEcraInteiro();
     ambienteCarregado = ambiente;
     glutTimerFunc(periodo, cameraTimer, 0);
     glutIdleFunc(idleCallback);

@@ -1,6 +1,7 @@
 // The window in English: whatever the status area, the end banner and the panel's lists
 // can show, for every mode, level, verdict and ending, reads without a Portuguese word.
 // A text left unmarked, or marked but composed before the language is set, shows here.
+#include <cstdio>
 #include <cstdlib>
 #include <regex>
 #include <string>
@@ -67,6 +68,10 @@ TEST_F(Ingles, StatusAreaInEveryModeLevelVerdictAndFilm) {
                     s.semLigacao = caso >= 4;
                     s.jogoEmEspera = caso == 5;
                     s.fimDeJogo = caso == 3;
+                    s.menu = m == Modo::nenhum || m == Modo::acabado;
+                    s.jogadaDaVez = caso * 7;  // 0, 7, ... 35: before and after the 30th move
+                    s.sugestao = caso % 3;
+                    std::snprintf(s.textoSugestao, sizeof s.textoSugestao, "g2–f3");
                     const LinhasEstado l = compoeEstado(s);
                     const std::string onde = "mode " + std::to_string(id(m)) + ", level " + std::to_string(nivel) +
                                              ", verdict " + std::to_string(v) + ", case " + std::to_string(caso);
