@@ -19,6 +19,7 @@
 #include "game/globais.h"
 #include "game/ligacao.h"
 #include "game/persistencia.h"
+#include "game/posse.h"
 #include "game/turno.h"
 
 int main(int argc, char** argv) {
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
     esperaServidorLocal(10000);
     connectServer();
     initBoardTexts();
+    tomaPosseDoJogo();
     carregaJogoGuardado();
     glutMainLoop();
     guardaJogoAoSair();

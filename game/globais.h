@@ -79,6 +79,9 @@ extern bool avisoJogadaPC;            // "Jogada do computador invalida!" printe
 // started: the saved game is written whenever it moves on.
 extern int alteracoesJogo;
 extern int alteracoesGravadas;  // the count when the saved game was last written
+// Whether this window keeps the saved game: false when another window of the game held it
+// at start-up. Written by tomaPosseDoJogo (game/posse.cpp) alone.
+extern bool donoDoJogo;
 
 // The last game that ended, kept for "Gravar partida" after the board was reset.
 struct PartidaAcabada {
