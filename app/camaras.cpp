@@ -99,21 +99,18 @@ bool cameraTurnStep(int from, int to, std::uint32_t tick) {
     return false;
 }
 
+bool camaraPorVoltar() {
+    return (camaraActual == 1 && camara == 0) || (camaraActual == 0 && camara == 1);
+}
+
 void cameraStep(std::uint32_t tick) {
-    const bool parDeJogadores =
-        (camaraActual == 1 && camara == 0) || (camaraActual == 0 && camara == 1);
-    if (parDeJogadores && cameraTurnStep(camaraActual, camara, tick)) camaraActual = camara;
+    if (camaraPorVoltar() && cameraTurnStep(camaraActual, camara, tick)) camaraActual = camara;
 }
 
 std::uint32_t tickMilissegundos() {
     using namespace std::chrono;
     return std::uint32_t(
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
-
-void cameraTimer(int) {
-    cameraStep(tickMilissegundos());
-    glutTimerFunc(unsigned(intervalo), cameraTimer, 0);
 }
 
 void rodaCamaraCallback(int) {

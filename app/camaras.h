@@ -21,8 +21,8 @@ bool cameraTurnStep(int from, int to, std::uint32_t tick);
 // What the camera timer does each tick: steps the turn while the choice asks for one.
 void cameraStep(std::uint32_t tick);
 
-// GLUT timer routine; re-arms itself every `intervalo`.
-void cameraTimer(int value);
+// True while the choice asks for a turn of the player eye: the camera's steps have work.
+bool camaraPorVoltar();
 
 // The "RodaCamara" button.
 void rodaCamaraCallback(int id);

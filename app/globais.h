@@ -14,6 +14,7 @@ extern int larguraJanela, alturaJanela;  // last size given to the reshape callb
 extern float aspecto;                    // width / height of the 3D viewport
 extern double intervalo;                 // period of every timer, in milliseconds
 constexpr int alturaPainel = 130;        // the control panel's strip along the bottom
+extern std::uint64_t quadrosDesenhados;  // frames drawn since the start
 
 // Bound to the control panel.
 extern float rotacao[16];
@@ -46,6 +47,10 @@ extern const double centroMenu[3];
 
 // The quadric every GLU shape of the game scene is drawn with.
 extern GLUquadric* quadrica;
+
+// Draws the pieces command by command instead of through their display lists: the picture
+// the lists must give, for tests to compare against.
+extern bool desenhoDeReferencia;
 
 // Calendar time (whole seconds) the scoreboard clock is advanced to when it is next drawn;
 // the window glue stamps it before each drawing so the drawing itself reads no clock.

@@ -305,6 +305,20 @@ void turnStep() {
     }
 }
 
+bool turnoPorDar() {
+    if (animando || filmeActivo()) return false;
+    switch (modo) {
+    case 1:
+        return selecaoCompleta();
+    case 2:
+        return jogador != 1 || selecaoCompleta();
+    case 3:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void resetGame() {
     copyBoard(casas, casasIniciais);
     historico.clear();
