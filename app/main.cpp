@@ -4,6 +4,7 @@
 #include "app/ajuda.h"
 #include "app/dados.h"
 #include "app/definicoes.h"
+#include "app/idioma.h"
 #include "app/janela.h"
 #include "app/servidor_local.h"
 #include "app/temporizadores.h"
@@ -14,6 +15,7 @@
 int main(int argc, char** argv) {
     if (const int fim = trataOpcoes(argc, argv); fim >= 0) return fim;
     entraPastaDados();
+    iniciaIdioma(pastaTraducoes(pastaDoPrograma()));
     // Started now, it is up by the time the window is: the wait below is seldom a wait.
     lancaServidorInstalado();
     abreJanela(argc, argv);

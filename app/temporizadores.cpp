@@ -10,6 +10,7 @@
 #include "game/animacao.h"
 #include "game/desfazer.h"
 #include "game/globais.h"
+#include "game/ids.h"
 
 std::uint64_t pedidosRelogio = 0;
 
@@ -30,7 +31,7 @@ unsigned periodo() { return unsigned(intervalo); }
 // that follow bring the phase back to the start, as they always did.
 bool pecaPorMover() { return animando != 0 || faseAnim != 1; }
 // Only the Undo against the computer steps on its own; between two players a press is all.
-bool desfazerEmCurso() { return modo == 2 && undoArmado != 0; }
+bool desfazerEmCurso() { return modo == id(Modo::contraComputador) && undoArmado != 0; }
 
 void passoCamara() { cameraStep(tickMilissegundos()); }
 void passoDesfazer() { undoStep(0); }
