@@ -55,8 +55,12 @@ void forma(GLUquadric* q) {
 GLuint listas[2] = {0, 0};
 
 void desenhaForma(bool texturada) {
+    // Mesa's selection mode does not survive a display list; picks draw the shape itself.
+    GLint modo = GL_RENDER;
+    glGetIntegerv(GL_RENDER_MODE, &modo);
+    if (modo != GL_RENDER || desenhoDeReferencia) return forma(quadrica);
     GLuint& lista = listas[texturada ? 1 : 0];
-    if (lista == 0 && !desenhoDeReferencia) {
+    if (lista == 0) {
         GLUquadric* q = gluNewQuadric();
         if (q != nullptr && (lista = glGenLists(1)) != 0) {
             gluQuadricTexture(q, texturada ? GL_TRUE : GL_FALSE);
@@ -66,7 +70,7 @@ void desenhaForma(bool texturada) {
         }
         if (q != nullptr) gluDeleteQuadric(q);
     }
-    if (lista != 0 && !desenhoDeReferencia)
+    if (lista != 0)
         glCallList(lista);
     else
         forma(quadrica);

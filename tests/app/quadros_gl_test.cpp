@@ -104,7 +104,7 @@ protected:
 };
 
 TEST_F(Quadros, AtRestOnlyTheClocksSecondDrawsAndInputDrawsAFewFrames) {
-    EXPECT_EQ(quadrosSemRelogio(2000), 0) << "frames at rest on the menu";
+    EXPECT_LE(quadrosSemRelogio(2000), 0) << "frames at rest on the menu";
     const auto relogio = pedidosRelogio;
     corre(1100);
     EXPECT_GE(pedidosRelogio - relogio, 1u) << "the clock's second changes once a second";
@@ -137,7 +137,7 @@ TEST_F(Quadros, APlayersMoveAndTheFilmRunAtTheirStepsWithNoFurtherInput) {
     const double filme = agoraMs();
     ASSERT_TRUE(corre(20000, [] { return !filmeActivo(); })) << "the film never ended";
     EXPECT_GE(agoraMs() - filme, passosMinimos * intervalo * 0.9);
-    EXPECT_EQ(quadrosSemRelogio(1000), 0) << "quiet again, waiting for Jog2";
+    EXPECT_LE(quadrosSemRelogio(1000), 0) << "quiet again, waiting for Jog2";
 }
 
 TEST_F(Quadros, TheComputersGameGoesOnWithNoInput) {
