@@ -15,6 +15,9 @@ namespace {
 
 constexpr int versaoDefinicoes = 1;
 
+// Settings written by a newer version are never saved over.
+bool definicoesMaisNovas = false;
+
 Definicoes actuais() { return {ambiente, materialPecas, rodaCamara, ajudas ? 1 : 0}; }
 
 }  // namespace
@@ -59,10 +62,19 @@ std::string ficheiroDefinicoes() { return pastaDefinicoes() + "/definicoes"; }
 void carregaDefinicoes() {
     const std::string caminho = ficheiroDefinicoes();
     definicoesGravadas = actuais();
+    definicoesMaisNovas = false;
     if (pastaDefinicoes().empty() || !existeFicheiro(caminho)) return;
     std::string texto, erro = "cannot be read";
     Definicoes d;
-    if (leFicheiro(caminho, texto) && leDefinicoes(texto, d, erro)) {
+    const bool lido = leFicheiro(caminho, texto);
+    if (lido && leVersao(texto.substr(0, texto.find('\n')), "cantos definicoes", versaoDefinicoes) == Versao::nova) {
+        definicoesMaisNovas = true;
+        std::printf("Definicoes de uma versao mais recente: ficam intactas em %s e nao sao guardadas\n",
+                    caminho.c_str());
+        std::fflush(stdout);
+        return;
+    }
+    if (lido && leDefinicoes(texto, d, erro)) {
         ambiente = d.ambiente;
         materialPecas = d.material;
         rodaCamara = d.rodaCamara;
@@ -77,7 +89,7 @@ void carregaDefinicoes() {
 
 void guardaDefinicoesSeMudaram() {
     const Definicoes d = actuais();
-    if (d == definicoesGravadas) return;
+    if (d == definicoesGravadas || definicoesMaisNovas) return;
     definicoesGravadas = d;
     if (!criaPasta(pastaDefinicoes()) || !escreveAtomico(ficheiroDefinicoes(), escreveDefinicoes(d))) {
         std::printf("Nao foi possivel guardar as definicoes em %s\n", ficheiroDefinicoes().c_str());

@@ -7,6 +7,7 @@
 #include "game/globais.h"
 #include "game/ids.h"
 #include "game/ligacao.h"
+#include "game/persistencia.h"
 
 namespace {
 
@@ -48,7 +49,8 @@ void escreveAviso(const Situacao& s, LinhasEstado& l) {
     if (s.filme) {
         std::snprintf(l.aviso, n, "Filme: jogada %d de %d", s.jogadaFilme, s.totalFilme);
     } else if (s.semLigacao) {
-        std::snprintf(l.aviso, n, "Sem ligação ao servidor de regras");
+        std::snprintf(l.aviso, n, s.jogoEmEspera ? "Sem ligação ao servidor de regras: o jogo guardado espera por ele"
+                                                 : "Sem ligação ao servidor de regras");
         l.tom = Tom::mau;
     } else if (emJogo(s.modo) && computadorAJogar(s)) {
         std::snprintf(l.aviso, n, "O computador está a pensar…");
@@ -94,6 +96,7 @@ Situacao situacaoActual() {
     s.vitorias2 = vitorias2;
     for (int i = 0; i < 4; ++i) s.relogio[i] = digitosRelogio[i];
     s.semLigacao = avisoSemLigacao || !serverConnected();
+    s.jogoEmEspera = jogoGuardadoEmEspera();
     s.veredicto = ultimoVeredicto;
     s.textoVeredicto = textoVeredicto;
     s.filme = filmeActivo();

@@ -75,6 +75,8 @@ void displayCallback() {
     // A step that talks to the server changes the game, or must be tried again.
     const bool turno = turnoPorDar();
     desenhaCena();
+    // A saved game that waits for the server goes first: no new game may replace it.
+    retomaJogoEmEspera();
     turnStep();
     guardaJogoSeMudou();
     guardaDefinicoesSeMudaram();

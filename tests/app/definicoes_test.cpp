@@ -62,7 +62,9 @@ TEST_F(Definicoes_, EveryChoiceOfThePanelComesBackAtTheNextStart) {
 TEST_F(Definicoes_, ABadFileIsPutAsideAndTheDefaultsStay) {
     const std::string bom = escreveDefinicoes({1, 1, 1, 0});
     for (const std::string& conteudo :
-         {std::string(), bom.substr(0, bom.size() - 10), "cantos definicoes 9\n" + bom.substr(bom.find('\n') + 1),
+         {std::string(), bom.substr(0, bom.size() - 10), "cantos definicoes 0\n" + bom.substr(bom.find('\n') + 1),
+          std::string("ambiente 4294967297\n"), bom.substr(0, bom.find("ambiente")) + "ambiente 4294967297\n" +
+              bom.substr(bom.find("material")),
           std::string("ambiente 7\n"), bom.substr(0, bom.find("material")) + "material 9\nrodaCamara 0\najudas 1\n"}) {
         SCOPED_TRACE(conteudo);
         ASSERT_TRUE(criaPasta(pastaDefinicoes()));
@@ -75,6 +77,25 @@ TEST_F(Definicoes_, ABadFileIsPutAsideAndTheDefaultsStay) {
         EXPECT_TRUE(leFicheiro(ficheiroDefinicoes() + ".bad", posto));
         EXPECT_EQ(posto, conteudo);
         EXPECT_FALSE(existeFicheiro(ficheiroDefinicoes()));
+    }
+}
+
+// A newer version's settings stay as they are, whatever is chosen in this run.
+TEST_F(Definicoes_, ANewerVersionsFileIsLeftAloneAndNotSavedOver) {
+    const std::string resto = escreveDefinicoes({1, 1, 1, 0}).substr(std::string("cantos definicoes 1\n").size());
+    for (const std::string versao : {"9", "4294967297"}) {
+        const std::string conteudo = "cantos definicoes " + versao + "\n" + resto;
+        ASSERT_TRUE(criaPasta(pastaDefinicoes()));
+        ASSERT_TRUE(escreveAtomico(ficheiroDefinicoes(), conteudo));
+        testing::internal::CaptureStdout();
+        carregaDefinicoes();
+        EXPECT_NE(testing::internal::GetCapturedStdout().find("mais recente"), std::string::npos);
+        ambiente = 3;
+        guardaDefinicoesSeMudaram();
+        std::string lido;
+        EXPECT_TRUE(leFicheiro(ficheiroDefinicoes(), lido));
+        EXPECT_EQ(lido, conteudo);
+        EXPECT_FALSE(existeFicheiro(ficheiroDefinicoes() + ".bad"));
     }
 }
 
