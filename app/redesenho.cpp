@@ -11,6 +11,7 @@
 #include "game/desfazer.h"
 #include "game/globais.h"
 #include "game/ligacao.h"
+#include "game/persistencia.h"
 #include "game/turno.h"
 
 namespace {
@@ -76,6 +77,8 @@ std::uint64_t retratoDoJogo() {
 
 void depoisDoQuadro(bool mudou) {
     armaTemporizadores();
+    // A saved game waiting for the server is tried again by the frames, a few a second.
+    if (jogoGuardadoEmEspera()) esperaReligacao();
     if (turnoPorDar()) {
         // The link retries at most once a second: without it, frames would only spin.
         if (serverConnected())

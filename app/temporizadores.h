@@ -13,7 +13,7 @@ void iniciaRelogio();
 // Frames the clock has asked for, for tests: at rest, the only frames drawn.
 extern std::uint64_t pedidosRelogio;
 
-// One frame a little later, for a turn step waiting on a link that is down.
+// One frame a little later, for a step waiting on the rules server while the link is down.
 void esperaReligacao();
 
 // The "Undo" and "Filme do jogo" buttons: one step with 1 now, then the stepper with 0
