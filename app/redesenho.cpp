@@ -40,9 +40,13 @@ private:
 
 }  // namespace
 
+void redesenha() {
+    if (glutGetWindow() != 0) glutPostRedisplay();
+}
+
 void pedeQuadro() {
     porAssentar = quadrosParaAssentar;
-    glutPostRedisplay();
+    redesenha();
 }
 
 std::uint64_t retratoDoJogo() {
@@ -82,7 +86,7 @@ void depoisDoQuadro(bool mudou) {
     if (turnoPorDar()) {
         // The link retries at most once a second: without it, frames would only spin.
         if (serverConnected())
-            glutPostRedisplay();
+            redesenha();
         else
             esperaReligacao();
         return;
@@ -90,6 +94,6 @@ void depoisDoQuadro(bool mudou) {
     if (mudou) porAssentar = quadrosParaAssentar;
     if (porAssentar > 0) {
         --porAssentar;
-        glutPostRedisplay();
+        redesenha();
     }
 }

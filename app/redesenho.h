@@ -7,6 +7,10 @@
 // on the frame after its release; a window the panel opens shows one frame late).
 void pedeQuadro();
 
+// A frame, if the window is still there: timers also fire on the way out of the loop, after
+// the window has closed.
+void redesenha();
+
 // What the frame draws from, reduced to one number: a frame that changes it (the turn step,
 // a panel control, the ball spinning) asks for the next one. The clock's digits are left out:
 // they change while the frame draws, and the same frame shows them.

@@ -7,6 +7,7 @@
 
 #include "app/camaras.h"
 #include "app/globais.h"
+#include "app/redesenho.h"
 #include "game/animacao.h"
 #include "game/desfazer.h"
 #include "game/globais.h"
@@ -52,7 +53,7 @@ Cadeia cadeias[] = {
 void corre(Cadeia& c) {
     c.armada = false;
     c.passo();
-    glutPostRedisplay();
+    redesenha();
     armaTemporizadores();
 }
 
@@ -71,7 +72,7 @@ unsigned ateProximoSegundo() {
 
 void relogioTimer(int) {
     ++pedidosRelogio;
-    glutPostRedisplay();
+    redesenha();
     glutTimerFunc(ateProximoSegundo(), relogioTimer, 0);
 }
 
@@ -79,7 +80,7 @@ bool religacaoArmada = false;
 
 void religacaoTimer(int) {
     religacaoArmada = false;
-    glutPostRedisplay();
+    redesenha();
 }
 
 }  // namespace
