@@ -103,13 +103,13 @@ bool cameraTurnStep(int from, int to, std::uint32_t tick) {
     return false;
 }
 
-bool camaraPorVoltar() {
+bool cameraARodar() {
     const int um = id(Camara::jogador1), dois = id(Camara::jogador2);
     return (camaraActual == um && camara == dois) || (camaraActual == dois && camara == um);
 }
 
 void cameraStep(std::uint32_t tick) {
-    if (camaraPorVoltar() && cameraTurnStep(camaraActual, camara, tick)) camaraActual = camara;
+    if (cameraARodar() && cameraTurnStep(camaraActual, camara, tick)) camaraActual = camara;
 }
 
 std::uint32_t tickMilissegundos() {

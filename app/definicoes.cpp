@@ -18,7 +18,27 @@ constexpr int versaoDefinicoes = 1;
 // Settings written by a newer version are never saved over.
 bool definicoesMaisNovas = false;
 
-Definicoes actuais() { return {ambiente, materialPecas, rodaCamara, ajudas ? 1 : 0}; }
+Definicoes actuais() {
+    return {ambiente, materialPecas, rodaCamara, ajudas ? 1 : 0, mostraJogadas ? 1 : 0,
+            ecraInteiro ? 1 : 0};
+}
+
+// The lines later versions of the file added, in any order; a file without them keeps the
+// defaults.
+bool leOpcionais(std::istream& linhas, Definicoes& d) {
+    std::string linha;
+    while (std::getline(linhas, linha)) {
+        int v = -1;
+        char fim;
+        if (std::sscanf(linha.c_str(), "jogadas %d %c", &v, &fim) == 1 && (v == 0 || v == 1))
+            d.jogadas = v;
+        else if (std::sscanf(linha.c_str(), "ecraInteiro %d %c", &v, &fim) == 1 && (v == 0 || v == 1))
+            d.ecraInteiro = v;
+        else if (!linha.empty())
+            return false;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -28,7 +48,9 @@ std::string escreveDefinicoes(const Definicoes& d) {
       << "ambiente " << idParaTexto(idDeNumero<Ambiente>(d.ambiente)) << "\n"
       << "material " << idParaTexto(idDeNumero<Material>(d.material)) << "\n"
       << "rodaCamara " << d.rodaCamara << "\n"
-      << "ajudas " << d.ajudas << "\n";
+      << "ajudas " << d.ajudas << "\n"
+      << "jogadas " << d.jogadas << "\n"
+      << "ecraInteiro " << d.ecraInteiro << "\n";
     return s.str();
 }
 
@@ -49,7 +71,7 @@ bool leDefinicoes(const std::string& texto, Definicoes& d, std::string& erro) {
     Definicoes n;
     if (!leLinhaDeId<Ambiente>(linhas, "ambiente", n.ambiente) || !leLinhaDeId<Material>(linhas, "material", n.material) ||
         !leLinhaDeNumero(linhas, "rodaCamara", 0, 1, n.rodaCamara) ||
-        !leLinhaDeNumero(linhas, "ajudas", 0, 1, n.ajudas)) {
+        !leLinhaDeNumero(linhas, "ajudas", 0, 1, n.ajudas) || !leOpcionais(linhas, n)) {
         erro = "bad or missing line";
         return false;
     }
@@ -79,6 +101,8 @@ void carregaDefinicoes() {
         materialPecas = d.material;
         rodaCamara = d.rodaCamara;
         ajudas = d.ajudas != 0;
+        mostraJogadas = d.jogadas != 0;
+        ecraInteiro = d.ecraInteiro != 0;
         definicoesGravadas = d;
         return;
     }

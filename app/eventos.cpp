@@ -11,6 +11,7 @@
 #include "app/painel.h"
 #include "app/redesenho.h"
 #include "app/rota_rato.h"
+#include "app/teclado.h"
 
 namespace {
 
@@ -65,13 +66,14 @@ void eventoTeclaLargada(unsigned char tecla, int x, int y) {
     pedeQuadro();
 }
 
-void eventoEspecial(int tecla, int x, int y) {
-    ImGui_ImplGLUT_SpecialFunc(tecla, x, y);
+void eventoEspecialLargada(int tecla, int x, int y) {
+    ImGui_ImplGLUT_SpecialUpFunc(tecla, x, y);
     pedeQuadro();
 }
 
-void eventoEspecialLargada(int tecla, int x, int y) {
-    ImGui_ImplGLUT_SpecialUpFunc(tecla, x, y);
+void eventoEspecial(int tecla, int x, int y) {
+    ImGui_ImplGLUT_SpecialFunc(tecla, x, y);
+    teclaEspecial(tecla);
     pedeQuadro();
 }
 
@@ -89,7 +91,7 @@ void registaEventos() {
     glutMouseFunc(eventoRato);
     glutMotionFunc(eventoMovimento);
     glutPassiveMotionFunc(eventoMovimentoPassivo);
-    // The game has no use for these; the panel still wants to know a key went up.
+    // The panel still wants to know a key went up.
     glutKeyboardUpFunc(eventoTeclaLargada);
     glutSpecialFunc(eventoEspecial);
     glutSpecialUpFunc(eventoEspecialLargada);

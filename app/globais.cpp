@@ -6,6 +6,11 @@ int larguraJanela = 500, alturaJanela = 500;
 float aspecto = 0.0f;
 double intervalo = 20.0;
 std::uint64_t quadrosDesenhados = 0;
+float escalaJanela = 1.0f;
+bool ecraInteiro = false;
+bool mostraJogadas = true;
+CursorTabuleiro cursor;
+std::string notaEstado;
 
 float rotacao[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 float zoomX = 0.0f, zoomY = 0.0f, zoomZ = 0.0f;

@@ -1,6 +1,7 @@
 // Cantos 3D: the window, its panel and timers, the first scenery, the rules server, the loop.
 #include <GL/freeglut.h>
 
+#include "app/accoes.h"
 #include "app/ajuda.h"
 #include "app/dados.h"
 #include "app/definicoes.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     lancaServidorInstalado();
     abreJanela(argc, argv);
     carregaDefinicoes();
+    aplicaEcraInteiro();
     preparaDesenho();
     pedeSincroniaVertical();
     // No idle routine: the loop sleeps until input, a timer or a frame asks for the next one.

@@ -54,11 +54,14 @@ std::uint64_t retratoDoJogo() {
     for (int v : {modo, nivel, jogador, xi, yi, xf, yf, nJogadas, int(historico.size()), jogadas1,
                   jogadas2, vitorias1, vitorias2, animando, camara, camaraActual, rodaCamara,
                   ambiente, ambienteCarregado, materialPecas, indiceFilme, larguraJanela,
-                  alturaJanela, fimDeJogo.camara})
+                  alturaJanela, fimDeJogo.camara, cursor.x, cursor.y, int(porRefazer.size()),
+                  sugestao.xi, sugestao.yi, sugestao.xf, sugestao.yf})
         m.junta(v);
     for (bool v : {selecionou, filmeEmCurso, ajudas, fimDeJogo.activo, avisoSemLigacao,
-                   serverConnected()})
+                   serverConnected(), cursor.visivel, mostraJogadas, ecraInteiro,
+                   sugestao.pedida, sugestao.temJogada})
         m.junta(v);
+    m.junta(escalaJanela);
     m.junta(selX);
     m.junta(selY);
     for (const Peca& p : pecas) {
@@ -76,6 +79,7 @@ std::uint64_t retratoDoJogo() {
     m.junta(destinosMarcados);
     m.junta(std::hash<std::string>()(textoVeredicto));
     m.junta(std::hash<std::string>()(avisoServidor));
+    m.junta(std::hash<std::string>()(notaEstado));
     return m.valor();
 }
 

@@ -45,7 +45,7 @@ void replayTimer(int);
 
 Cadeia cadeias[] = {
     {false, pecaPorMover, moveTick, moveTimer},
-    {false, camaraPorVoltar, passoCamara, cameraTimer},
+    {false, cameraARodar, passoCamara, cameraTimer},
     {false, desfazerEmCurso, passoDesfazer, undoTimer},
     {false, filmeActivo, passoFilme, replayTimer},
 };

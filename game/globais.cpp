@@ -62,3 +62,7 @@ char textoVeredicto[160] = "";
 bool ajudas = true;
 bool destinosMarcados[8][8] = {};
 FimDeJogo fimDeJogo;
+
+std::vector<JogadaGuardada> porRefazer;
+bool refazPC = false;
+Sugestao sugestao;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/fim_jogo.h"
+#include "game/gravacao.h"
 #include "game/historico.h"
 #include "game/peca.h"
 #include "game/placar.h"
@@ -105,3 +106,19 @@ extern char textoVeredicto[160];
 extern bool ajudas;
 extern bool destinosMarcados[8][8];
 extern FimDeJogo fimDeJogo;
+
+// Redo: the moves Undo took back, the next one to play again last. A move that is not the
+// next one drops them all. refazPC: a redo press against the computer brings its answer
+// back too, so the computer's turn plays the undone move instead of asking for one.
+extern std::vector<JogadaGuardada> porRefazer;
+extern bool refazPC;
+
+// The move the computer suggests for the side to move, and the board it was asked for.
+struct Sugestao {
+    bool pedida = false;  // asked for; false again once shown stale or dropped
+    bool temJogada = false;
+    int jogador = 0;
+    int xi = -1, yi = -1, xf = -1, yf = -1;
+    char casas[64] = {};
+};
+extern Sugestao sugestao;

@@ -23,5 +23,7 @@ bool turnoPorDar();
 void resetGame();
 // The menu and clock picks 500 to 505.
 void menuChoice(int name);
+// With "RodaCamara" on, turns the view to the camera of side `lado`.
+void rodaParaOLado(int lado);
 // Restarts the scoreboard clock (digits to 0, mark to the last time read).
 void restartClock();

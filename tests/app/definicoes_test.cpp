@@ -19,6 +19,8 @@ protected:
     void SetUp() override {
         ambiente = materialPecas = rodaCamara = 0;
         ajudas = true;
+        mostraJogadas = true;
+        ecraInteiro = false;
     }
     cantos_teste::PastaTemporaria pasta_{"XDG_CONFIG_HOME"};
 };
@@ -34,29 +36,45 @@ TEST_F(Definicoes_, EveryChoiceOfThePanelComesBackAtTheNextStart) {
         int n;
         int* variavel;
     };
-    int roda = 0, ajuda = 1;
+    int roda = 0, ajuda = 1, lista = 1, ecra = 0;
     const ItemLista interruptor[2] = {{0, "off"}, {1, "on"}};
     const Lista listas[] = {{"Ambiente", itensAmbiente, 3, &ambiente},
                             {"Materiais", itensMateriais, 4, &materialPecas},
                             {"RodaCamara", interruptor, 2, &roda},
-                            {"Ajudas", interruptor, 2, &ajuda}};
+                            {"Ajudas", interruptor, 2, &ajuda},
+                            {"Jogadas", interruptor, 2, &lista},
+                            {"Ecra inteiro", interruptor, 2, &ecra}};
     for (const Lista& l : listas) {
         for (int i = 0; i < l.n; ++i) {
             SCOPED_TRACE(std::string(l.nome) + " " + l.itens[i].texto);
             *l.variavel = l.itens[i].id;
-            rodaCamara = roda, ajudas = ajuda != 0;
-            const Definicoes escolhidas{ambiente, materialPecas, rodaCamara, ajuda};
+            rodaCamara = roda, ajudas = ajuda != 0, mostraJogadas = lista != 0, ecraInteiro = ecra != 0;
+            const Definicoes escolhidas{ambiente, materialPecas, rodaCamara, ajuda, lista, ecra};
             guardaDefinicoesSeMudaram();
-            ambiente = materialPecas = rodaCamara = 0, ajudas = true;
+            ambiente = materialPecas = rodaCamara = 0, ajudas = true, mostraJogadas = true, ecraInteiro = false;
             testing::internal::CaptureStdout();
             carregaDefinicoes();
             EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
             EXPECT_FALSE(existeFicheiro(ficheiroDefinicoes() + ".bad"));
-            EXPECT_TRUE((Definicoes{ambiente, materialPecas, rodaCamara, ajudas ? 1 : 0} == escolhidas));
-            roda = rodaCamara, ajuda = ajudas ? 1 : 0;
+            EXPECT_TRUE((Definicoes{ambiente, materialPecas, rodaCamara, ajudas ? 1 : 0,
+                                    mostraJogadas ? 1 : 0, ecraInteiro ? 1 : 0} == escolhidas));
+            roda = rodaCamara, ajuda = ajudas ? 1 : 0, lista = mostraJogadas ? 1 : 0, ecra = ecraInteiro ? 1 : 0;
             EXPECT_EQ(itemMostrado(l.itens, l.n, *l.variavel, -1), i);
         }
     }
+    mostraJogadas = true, ecraInteiro = false;
+}
+
+// A file written before the move list and full screen were kept still reads, with both at
+// their defaults.
+TEST_F(Definicoes_, AnOlderFileWithoutTheLaterLinesKeepsTheirDefaults) {
+    Definicoes d;
+    std::string erro;
+    ASSERT_TRUE(leDefinicoes("cantos definicoes 1\nambiente 1\nmaterial 2\nrodaCamara 1\najudas 0\n", d, erro));
+    EXPECT_EQ(d.material, 2);
+    EXPECT_EQ(d.jogadas, 1);
+    EXPECT_EQ(d.ecraInteiro, 0);
+    EXPECT_FALSE(leDefinicoes(escreveDefinicoes(d) + "ecraInteiro 7\n", d, erro));
 }
 
 TEST_F(Definicoes_, ABadFileIsPutAsideAndTheDefaultsStay) {
