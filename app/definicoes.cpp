@@ -106,8 +106,9 @@ void carregaDefinicoes() {
         definicoesGravadas = d;
         return;
     }
-    poeDeParte(caminho);
-    std::printf("Definicoes invalidas (%s): postas de parte em %s.bad\n", erro.c_str(), caminho.c_str());
+    const std::string posto = poeDeParte(caminho);
+    std::printf("Definicoes invalidas (%s): postas de parte em %s\n", erro.c_str(),
+                (posto.empty() ? caminho : posto).c_str());
     std::fflush(stdout);
 }
 

@@ -75,6 +75,8 @@ void escreveAviso(const Situacao& s, LinhasEstado& l) {
     } else if (s.veredicto != VeredictoJogada::nenhum) {
         std::snprintf(l.aviso, n, "%s", s.textoVeredicto);
         l.tom = s.veredicto == VeredictoJogada::jogadaValida ? Tom::bom : Tom::mau;
+    } else if (s.semGravar) {
+        std::snprintf(l.aviso, n, "Outra janela guarda o jogo: esta não o grava");
     }
 }
 
@@ -124,6 +126,7 @@ Situacao situacaoActual() {
     s.vitorias2 = vitorias2;
     for (int i = 0; i < 4; ++i) s.relogio[i] = digitosRelogio[i];
     s.semLigacao = avisoSemLigacao || !serverConnected();
+    s.semGravar = !donoDoJogo;
     s.jogoEmEspera = jogoGuardadoEmEspera();
     s.veredicto = ultimoVeredicto;
     s.textoVeredicto = textoVeredicto;

@@ -8,6 +8,7 @@ struct Situacao {
     int vitorias1 = 0, vitorias2 = 0;
     int relogio[4] = {0, 0, 0, 0};
     bool semLigacao = false;
+    bool semGravar = false;  // another window keeps the saved game
     bool jogoEmEspera = false;  // a saved game waits for the rules server
     VeredictoJogada veredicto = VeredictoJogada::nenhum;
     const char* textoVeredicto = "";

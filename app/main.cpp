@@ -11,6 +11,7 @@
 #include "app/temporizadores.h"
 #include "game/ligacao.h"
 #include "game/persistencia.h"
+#include "game/posse.h"
 #include "game/turno.h"
 
 int main(int argc, char** argv) {
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     esperaServidorLocal(10000);
     connectServer();
     initBoardTexts();
+    tomaPosseDoJogo();
     carregaJogoGuardado();
     glutMainLoop();
     guardaJogoAoSair();

@@ -52,6 +52,7 @@ bool avisoJogadaPC = false;
 
 int alteracoesJogo = 0;
 int alteracoesGravadas = 0;
+bool donoDoJogo = true;
 PartidaAcabada partidaAcabada;
 
 bool filmeEmCurso = false;

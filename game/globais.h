@@ -75,10 +75,13 @@ extern std::int64_t ultimaLigacaoMs;  // link clock when a connect was last trie
 extern bool avisoSemLigacao;          // "Sem ligacao..." printed since the server last answered
 extern bool avisoJogadaPC;            // "Jogada do computador invalida!" printed
 
-// Moves, Undo steps, game ends, "Menu" and the end banner's dismissal since the program
+// Moves, Undo steps, game ends, menu choices, "Menu" and the end banner's dismissal since the program
 // started: the saved game is written whenever it moves on.
 extern int alteracoesJogo;
 extern int alteracoesGravadas;  // the count when the saved game was last written
+// Whether this window keeps the saved game: false when another window of the game held it
+// at start-up. Written by tomaPosseDoJogo (game/posse.cpp) alone.
+extern bool donoDoJogo;
 
 // The last game that ended, kept for "Gravar partida" after the board was reset.
 struct PartidaAcabada {

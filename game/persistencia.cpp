@@ -24,10 +24,17 @@ JogoGuardado jogoEmEspera;
 
 void guarda() {
     alteracoesGravadas = alteracoesJogo;
-    if (emEspera || ficheiroMaisNovo) return;
+    // Nor over the game of another window, which keeps it.
+    if (!donoDoJogo || emEspera || ficheiroMaisNovo) return;
     const std::string pasta = pastaEstado();
     if (!criaPasta(pasta) || !escreveAtomico(ficheiroJogo(), escreveJogo(jogoActual())))
         diz("Nao foi possivel guardar o jogo em " + ficheiroJogo() + "\n");
+}
+
+void poeDeParteComAviso(const std::string& caminho, const std::string& erro) {
+    const std::string posto = poeDeParte(caminho);
+    diz("Jogo guardado invalido (" + erro + "): posto de parte em " + (posto.empty() ? caminho : posto) +
+        "; jogo novo\n");
 }
 
 // Resumes `jogo`, read from `caminho`; a bad one is put aside, one without a judge waits.
@@ -46,8 +53,7 @@ void retoma(const JogoGuardado& jogo, const std::string& caminho, bool primeiraV
         break;
     case Retoma::invalido:
         emEspera = false;
-        poeDeParte(caminho);
-        diz("Jogo guardado invalido (" + erro + "): posto de parte em " + caminho + ".bad; jogo novo\n");
+        poeDeParteComAviso(caminho, erro);
         break;
     }
 }
@@ -60,7 +66,7 @@ void carregaJogoGuardado() {
     emEspera = ficheiroMaisNovo = false;
     const std::string caminho = ficheiroJogo();
     std::string texto, erro;
-    if (pastaEstado().empty() || !existeFicheiro(caminho)) return;
+    if (!donoDoJogo || pastaEstado().empty() || !existeFicheiro(caminho)) return;
     JogoGuardado jogo;
     if (!leFicheiro(caminho, texto)) {
         erro = "cannot be read";
@@ -72,8 +78,7 @@ void carregaJogoGuardado() {
     } else if (leJogo(texto, jogo, erro)) {
         return retoma(jogo, caminho, true);
     }
-    poeDeParte(caminho);
-    diz("Jogo guardado invalido (" + erro + "): posto de parte em " + caminho + ".bad; jogo novo\n");
+    poeDeParteComAviso(caminho, erro);
 }
 
 void retomaJogoEmEspera() {
@@ -87,6 +92,6 @@ void guardaJogoSeMudou() {
 }
 
 void guardaJogoAoSair() {
-    // Only a game with moves: a fresh game replaces the saved one with its first move.
-    if (alteracoesJogo != 0 && !historico.empty()) guarda();
+    // The camera in view too, which no change counts; nothing when the run changed nothing.
+    if (alteracoesJogo != 0) guarda();
 }

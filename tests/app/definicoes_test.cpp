@@ -79,6 +79,7 @@ TEST_F(Definicoes_, AnOlderFileWithoutTheLaterLinesKeepsTheirDefaults) {
 
 TEST_F(Definicoes_, ABadFileIsPutAsideAndTheDefaultsStay) {
     const std::string bom = escreveDefinicoes({1, 1, 1, 0});
+    int postos = 0;
     for (const std::string& conteudo :
          {std::string(), bom.substr(0, bom.size() - 10), "cantos definicoes 0\n" + bom.substr(bom.find('\n') + 1),
           std::string("ambiente 4294967297\n"), bom.substr(0, bom.find("ambiente")) + "ambiente 4294967297\n" +
@@ -91,8 +92,11 @@ TEST_F(Definicoes_, ABadFileIsPutAsideAndTheDefaultsStay) {
         carregaDefinicoes();
         EXPECT_NE(testing::internal::GetCapturedStdout().find("Definicoes invalidas"), std::string::npos);
         EXPECT_EQ(ambiente + materialPecas + rodaCamara, 0);
+        // Each beside the earlier ones.
+        const std::string nome = ficheiroDefinicoes() + ".bad" + (postos ? "." + std::to_string(postos) : "");
+        ++postos;
         std::string posto;
-        EXPECT_TRUE(leFicheiro(ficheiroDefinicoes() + ".bad", posto));
+        EXPECT_TRUE(leFicheiro(nome, posto));
         EXPECT_EQ(posto, conteudo);
         EXPECT_FALSE(existeFicheiro(ficheiroDefinicoes()));
     }

@@ -223,6 +223,9 @@ TEST(Estado, TurnColourFollowsTheMaterialAndTheWarningKeepsItsOrder) {
     EXPECT_STREQ(compoeEstado(s).aviso, "O computador está a pensar…");
 
     s.jogador = 1;
+    // A second window's note yields to anything the player must know now.
+    s.semGravar = true;
+    EXPECT_STREQ(compoeEstado(s).aviso, "Outra janela guarda o jogo: esta não o grava");
     s.veredicto = VeredictoJogada::jogadaInvalida;
     s.textoVeredicto = "Jogada inválida: essa peça é do adversário";
     EXPECT_STREQ(compoeEstado(s).aviso, s.textoVeredicto);

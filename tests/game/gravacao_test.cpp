@@ -115,6 +115,7 @@ TEST_F(Gravacao, FilesThatAreNotGamesArePutAsideAndNoneIsResumed) {
         {"wrong position", escreveJogo(outraPosicao)},
         {"already ended", escreveJogo(jogoDe(1, vaiEVem))},
     };
+    int postos = 0;
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);
         estadoInicialDoJogo();
@@ -127,10 +128,17 @@ TEST_F(Gravacao, FilesThatAreNotGamesArePutAsideAndNoneIsResumed) {
         EXPECT_EQ(nJogadas, 0);
         EXPECT_EQ(casasComoTexto(), tabuleiroInicialTexto);
         EXPECT_FALSE(existeFicheiro(ficheiroJogo()));
+        // Beside the earlier ones, under the name the message gives.
+        const std::string nome = ficheiroJogo() + ".bad" + (postos ? "." + std::to_string(postos) : "");
+        ++postos;
+        EXPECT_NE(saida.find("posto de parte em " + nome + ";"), std::string::npos) << saida;
         std::string posto;
-        EXPECT_TRUE(leFicheiro(ficheiroJogo() + ".bad", posto));
+        EXPECT_TRUE(leFicheiro(nome, posto));
         EXPECT_EQ(posto, c.conteudo);
     }
+    std::string primeiro;
+    EXPECT_TRUE(leFicheiro(ficheiroJogo() + ".bad", primeiro));
+    EXPECT_EQ(primeiro, casos[0].conteudo);
     // The same game with its counts right is one.
     estadoInicialDoJogo();
     ASSERT_TRUE(escreveAtomico(ficheiroJogo(), bom));
