@@ -75,7 +75,7 @@ extern std::int64_t ultimaLigacaoMs;  // link clock when a connect was last trie
 extern bool avisoSemLigacao;          // "Sem ligacao..." printed since the server last answered
 extern bool avisoJogadaPC;            // "Jogada do computador invalida!" printed
 
-// Moves, Undo steps, game ends, "Menu" and the end banner's dismissal since the program
+// Moves, Undo steps, game ends, menu choices, "Menu" and the end banner's dismissal since the program
 // started: the saved game is written whenever it moves on.
 extern int alteracoesJogo;
 extern int alteracoesGravadas;  // the count when the saved game was last written

@@ -92,6 +92,6 @@ void guardaJogoSeMudou() {
 }
 
 void guardaJogoAoSair() {
-    // Only a game with moves: a fresh game replaces the saved one with its first move.
-    if (alteracoesJogo != 0 && !historico.empty()) guarda();
+    // The camera in view too, which no change counts; nothing when the run changed nothing.
+    if (alteracoesJogo != 0) guarda();
 }

@@ -15,7 +15,8 @@ void carregaJogoGuardado();
 void retomaJogoEmEspera();
 // True while a saved game waits for the rules server.
 bool jogoGuardadoEmEspera();
-// Each frame: writes the game when a move, an Undo, "Menu" or a game end changed it since.
+// Each frame: writes the game when a move, an Undo, a menu choice, "Menu" or a game end
+// changed it since.
 void guardaJogoSeMudou();
 // When the program ends: the camera in view too, if anything was played in this run.
 void guardaJogoAoSair();

@@ -294,6 +294,20 @@ void turnStep() {
     }
 }
 
+bool turnoPorDar() {
+    if (animando || filmeActivo()) return false;
+    switch (idDeNumero<Modo>(modo)) {
+    case Modo::doisJogadores:
+        return selecaoCompleta();
+    case Modo::contraComputador:
+        return jogador != 1 || selecaoCompleta();
+    case Modo::computadores:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void resetGame() {
     // The last move is not animated: the pieces jump back.
     comecaPartida();
@@ -316,6 +330,8 @@ namespace {
 // A mode choice goes on from the position shown; a move picked or left over from the
 // computer's passes before it must not be sent as the next player's move.
 void comecaModo(Modo novoModo) {
+    // The player has moved on from the last game's end.
+    dispensaFimDeJogo();
     camara = id(Camara::livre);
     restartClock();
     largaSelecao();
@@ -329,6 +345,8 @@ void menuChoice(int name) {
     if (e.alvo == Alvo::relogio) return restartClock();
     if (e.alvo != Alvo::menu) return;
     bool comNivel = nivel == 1 || nivel == 2;
+    // The saved game follows the mode and level chosen, even before a move is made.
+    ++alteracoesJogo;
     switch (e.item) {
     case ItemMenu::doisJogadores:
         comecaModo(Modo::doisJogadores);
