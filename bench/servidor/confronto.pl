@@ -2,7 +2,7 @@
 
         swipl bench/servidor/confronto.pl --adversario=PROGRAMA [--ms=100]
               [--profundidade=4] [--aberturas=10] [--dificeis=FICHEIRO]
-              [--so=tempo|profundidade|nivel1]
+              [--so=tempo|profundidade|nivel1] [--primeira=1]
 
     Plays level 2 against the sparring opponent (adversario.c, an
     alpha-beta search, run as a child process and asked over a pipe) given
@@ -20,7 +20,8 @@
     own as in bench.pl, and wall-clock time beside it), then the load
     average.  The timed opponent's strength depends on the machine and its
     load, so that match may differ from one run to the next; the others
-    repeat exactly.  --so plays one of the three matches only.
+    repeat exactly.  --so plays one of the three matches only;
+    --primeira=K starts from opening K instead of the first.
 
     With --dificeis=FICHEIRO it also writes the 20 positions of the match
     against the timed opponent where level 2 took longest, as Prolog facts
@@ -46,6 +47,8 @@ main(Argv) :-
     opcao(Opcoes, profundidade, 4, Prof),
     opcao(Opcoes, ms, 100, Ms),
     opcao(Opcoes, aberturas, 10, NA),
+    opcao(Opcoes, primeira, 1, K1),
+    KN is K1 + NA - 1,
     (   memberchk(adversario(Prog), Opcoes)
     ->  true
     ;   format(user_error, "confronto: --adversario=PROGRAMA is required~n", []),
@@ -62,7 +65,7 @@ main(Argv) :-
     (   memberchk(So, [todos, tempo])
     ->  atom_number(MsA, Ms),
         adversario(Caminho, [MsA], 30, AdvT),
-        jogos(NA, AdvT, JogosT),
+        jogos(K1-KN, AdvT, JogosT),
         format(string(NomeT), "sparring opponent, ~d ms a move", [Ms]),
         tabela(NomeT, 17, JogosT),
         fechar(AdvT),
@@ -74,14 +77,14 @@ main(Argv) :-
     ),
     (   memberchk(So, [todos, profundidade])
     ->  adversario(Caminho, [], Prof, AdvP),
-        jogos(NA, AdvP, JogosP),
+        jogos(K1-KN, AdvP, JogosP),
         format(string(NomeP), "sparring opponent, depth ~d", [Prof]),
         tabela(NomeP, 19, JogosP),
         fechar(AdvP)
     ;   true
     ),
     (   memberchk(So, [todos, nivel1])
-    ->  jogos(NA, nivel1, Jogos1),
+    ->  jogos(K1-KN, nivel1, Jogos1),
         tabela("level 1", 20, Jogos1)
     ;   true
     ),
@@ -111,8 +114,8 @@ carga(C) :-
 
 %   Game 2k-1 has level 2 on side 1, game 2k on side 2, both from opening k.
 
-jogos(NA, Oponente, Jogos) :-
-    findall(J, ( between(1, NA, K),
+jogos(K1-KN, Oponente, Jogos) :-
+    findall(J, ( between(K1, KN, K),
                  member(Lado2, [1, 2]),
                  jogo_de(K, Lado2, Oponente, J) ),
             Jogos).
