@@ -9,6 +9,8 @@
 
 #include "app/globais.h"
 #include "game/globais.h"
+#include "game/ids.h"
+#include "game/camara_jogo.h"
 
 namespace {
 
@@ -52,15 +54,17 @@ Frustum frustumCamara(float aspecto) {
     return {-0.04f * aspecto, 0.04f * aspecto, -0.04f, 0.04f, 0.1f, 50.0f};
 }
 
-void setCamera() {
-    switch (camara) {
-    case 9:
+void setCamera() { setCamera(camara); }
+
+void setCamera(int camaraEmVista) {
+    switch (idDeNumero<Camara>(camaraEmVista)) {
+    case Camara::livre:
         cameraLivre();
         break;
-    case 4:
+    case Camara::menu:
         olhaDeCima(centroMenu[0], centroMenu[1] + 12, centroMenu[2], centroMenu[0], centroMenu[2]);
         break;
-    case 3:
+    case Camara::deCima:
         olhaDeCima(centroX(), origemTabuleiro[1] + 7, centroZ(), centroX(), centroZ());
         break;
     default:
@@ -100,8 +104,9 @@ bool cameraTurnStep(int from, int to, std::uint32_t tick) {
 }
 
 void cameraStep(std::uint32_t tick) {
+    const int um = id(Camara::jogador1), dois = id(Camara::jogador2);
     const bool parDeJogadores =
-        (camaraActual == 1 && camara == 0) || (camaraActual == 0 && camara == 1);
+        (camaraActual == um && camara == dois) || (camaraActual == dois && camara == um);
     if (parDeJogadores && cameraTurnStep(camaraActual, camara, tick)) camaraActual = camara;
 }
 
@@ -116,18 +121,4 @@ void cameraTimer(int) {
     glutTimerFunc(unsigned(intervalo), cameraTimer, 0);
 }
 
-void rodaCamaraCallback(int) {
-    if (camara == 4) return;
-    if (rodaCamara == 1) {
-        rodaCamara = 0;
-        return;
-    }
-    rodaCamara = 1;
-    if (jogador == 1) {
-        camara = 1;
-        camaraActual = 0;
-    } else if (jogador == 2) {
-        camara = 0;
-        camaraActual = 1;
-    }
-}
+void rodaCamaraCallback(int) { alternaRodaCamara(); }

@@ -13,6 +13,8 @@ Frustum frustumCamara(float aspecto);
 // projection matrix the caller prepared (identity, or the pick matrix). Leaves the
 // model-view matrix current.
 void setCamera();
+// The same for camera `camaraEmVista` (a Camara id), whatever `camara` holds.
+void setCamera(int camaraEmVista);
 
 // One step of a turn of the player eye between two entries of posicoesCamara, at
 // millisecond tick `tick`. True on the step that ends the turn.

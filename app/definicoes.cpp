@@ -2,19 +2,18 @@
 #include "app/definicoes.h"
 
 #include <cstdio>
+#include <istream>
 #include <sstream>
 
 #include "app/globais.h"
 #include "game/ficheiros.h"
 #include "game/globais.h"
+#include "game/ids.h"
+#include "game/linhas.h"
 
 namespace {
 
 constexpr int versaoDefinicoes = 1;
-
-bool leValor(std::istream& linhas, const char* chave, int de, int ate, int& valor) {
-    return leLinhaDeValores(linhas, chave, 1, &valor) && valor >= de && valor <= ate;
-}
 
 Definicoes actuais() { return {ambiente, materialPecas, rodaCamara, ajudas ? 1 : 0}; }
 
@@ -23,8 +22,8 @@ Definicoes actuais() { return {ambiente, materialPecas, rodaCamara, ajudas ? 1 :
 std::string escreveDefinicoes(const Definicoes& d) {
     std::ostringstream s;
     s << "cantos definicoes " << versaoDefinicoes << "\n"
-      << "ambiente " << d.ambiente << "\n"
-      << "material " << d.material << "\n"
+      << "ambiente " << idParaTexto(idDeNumero<Ambiente>(d.ambiente)) << "\n"
+      << "material " << idParaTexto(idDeNumero<Material>(d.material)) << "\n"
       << "rodaCamara " << d.rodaCamara << "\n"
       << "ajudas " << d.ajudas << "\n";
     return s.str();
@@ -33,18 +32,21 @@ std::string escreveDefinicoes(const Definicoes& d) {
 bool leDefinicoes(const std::string& texto, Definicoes& d, std::string& erro) {
     std::istringstream linhas(texto);
     std::string primeira;
-    int versao = 0;
-    if (!std::getline(linhas, primeira) || std::sscanf(primeira.c_str(), "cantos definicoes %d", &versao) != 1) {
+    std::getline(linhas, primeira);
+    switch (leVersao(primeira, "cantos definicoes", versaoDefinicoes)) {
+    case Versao::nenhuma:
         erro = "not a settings file";
         return false;
-    }
-    if (versao > versaoDefinicoes || versao < 1) {
-        erro = "unknown version " + std::to_string(versao);
+    case Versao::nova:
+        erro = "saved by a newer version";
         return false;
+    default:
+        break;
     }
     Definicoes n;
-    if (!leValor(linhas, "ambiente", 0, 2, n.ambiente) || !leValor(linhas, "material", 0, 3, n.material) ||
-        !leValor(linhas, "rodaCamara", 0, 1, n.rodaCamara) || !leValor(linhas, "ajudas", 0, 1, n.ajudas)) {
+    if (!leLinhaDeId<Ambiente>(linhas, "ambiente", n.ambiente) || !leLinhaDeId<Material>(linhas, "material", n.material) ||
+        !leLinhaDeNumero(linhas, "rodaCamara", 0, 1, n.rodaCamara) ||
+        !leLinhaDeNumero(linhas, "ajudas", 0, 1, n.ajudas)) {
         erro = "bad or missing line";
         return false;
     }

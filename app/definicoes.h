@@ -2,7 +2,8 @@
 // pastaDefinicoes()/definicoes as plain text:
 //
 //   cantos definicoes 1
-//   ambiente 0            0 "Japao", 1 "Castelo Medieval", 2 "Praia"
+//   ambiente 1            the panel's scenery ids: 1 "Japao", 2 "Castelo Medieval", 3 "Praia"
+//                         (0, never chosen, loads the same file as "Japao")
 //   material 0            0 "Normal", 1 "Madeira", 2 "Pele", 3 "Metal"
 //   rodaCamara 0          1 on
 //   ajudas 1              the move hints: 1 on, 0 off

@@ -7,6 +7,7 @@
 #include "app/globais.h"
 #include "game/destinos.h"
 #include "game/globais.h"
+#include "game/ids.h"
 
 namespace {
 
@@ -14,17 +15,17 @@ constexpr unsigned int texturaDestaque = 101;
 constexpr unsigned int texturaMenu = 107;
 constexpr unsigned int texturaSemImagem = 100;  // never loaded: pick areas need none
 
-constexpr GLuint nomeRelogio = 500;
-constexpr GLuint nomeCasaVazia = 100;
-
 struct AreaMenu {
-    GLuint nome;
+    ItemMenu item;
     float x, z, dz, dx;
 };
 // The three wide items top to bottom, then the two levels left and right.
 constexpr AreaMenu areasMenu[] = {
-    {501, 0.8f, 1.5f, 1.5f, 8.0f}, {502, 0.8f, 3.3f, 1.5f, 8.0f}, {503, 0.8f, 5.4f, 1.5f, 8.0f},
-    {504, 1.5f, 8.4f, 1.1f, 1.6f}, {505, 5.5f, 8.4f, 1.1f, 3.0f},
+    {ItemMenu::doisJogadores, 0.8f, 1.5f, 1.5f, 8.0f},
+    {ItemMenu::contraComputador, 0.8f, 3.3f, 1.5f, 8.0f},
+    {ItemMenu::computadores, 0.8f, 5.4f, 1.5f, 8.0f},
+    {ItemMenu::nivel1, 1.5f, 8.4f, 1.1f, 1.6f},
+    {ItemMenu::nivel2, 5.5f, 8.4f, 1.1f, 3.0f},
 };
 
 void drawBoardTop(int material) {
@@ -135,7 +136,7 @@ void drawMenu(GLenum mode) {
     glPopMatrix();
     if (mode == GL_SELECT) {
         for (const AreaMenu& a : areasMenu) {
-            glLoadName(a.nome);
+            glLoadName(GLuint(nomeDe(Escolha::doMenu(a.item))));
             glPushMatrix();
             glTranslatef(a.x, 0.1f, a.z);
             drawQuad(a.dz, a.dx, 1, 0);
@@ -148,8 +149,8 @@ void drawMenu(GLenum mode) {
 void drawPieces(GLenum mode) {
     // While the end banner shows, the final position stays in view.
     const std::vector<Peca>& vistas = fimDeJogo.activo ? fimDeJogo.pecas : pecas;
-    for (int i = 0; i < 20 && i < int(vistas.size()); ++i) {
-        if (mode == GL_SELECT) glLoadName(GLuint(i + 1));
+    for (int i = 0; i < numeroPecas && i < int(vistas.size()); ++i) {
+        if (mode == GL_SELECT) glLoadName(GLuint(nomeDe(Escolha::daPeca(i))));
         glPushMatrix();
         vistas[i].draw(materialPecas);
         glPopMatrix();
@@ -158,7 +159,7 @@ void drawPieces(GLenum mode) {
 
 // A short capped cylinder on the scoreboard's top; it wears whatever the last piece left.
 void drawClockButton(GLenum mode) {
-    if (mode == GL_SELECT) glLoadName(nomeRelogio);
+    if (mode == GL_SELECT) glLoadName(GLuint(nomeDe(Escolha::doRelogio())));
     glPushMatrix();
     glTranslated(origemTabuleiro[0] - 1.25, origemTabuleiro[1] + 1.5,
                  origemTabuleiro[2] + ladoTabuleiro / 2);
@@ -176,7 +177,7 @@ void drawEmptySquares() {
     for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x) {
             if (casas[x][y] != 0) continue;
-            glLoadName(nomeCasaVazia + GLuint(10 * x + y));
+            glLoadName(GLuint(nomeDe(Escolha::daCasa(x, y))));
             glPushMatrix();
             glTranslatef(x * tamanhoCasa, 0.1f, y * tamanhoCasa);
             drawQuad(tamanhoCasa, tamanhoCasa, 1, texturaSemImagem);
@@ -187,8 +188,13 @@ void drawEmptySquares() {
 
 }  // namespace
 
-unsigned int texturaTampo(int material) { return material <= 1 ? 105 : 105 + 10 * material; }
-unsigned int texturaBorda(int material) { return material <= 1 ? 103 : 103 + 10 * material; }
+// "Normal" and "Madeira" share the wooden board; the others have their own, ten names apart.
+unsigned int texturaTampo(int material) {
+    return material <= id(Material::madeira) ? 105 : 105 + 10 * material;
+}
+unsigned int texturaBorda(int material) {
+    return material <= id(Material::madeira) ? 103 : 103 + 10 * material;
+}
 
 void drawPatch(const GLfloat vertices[12], const GLfloat normais[12], const GLfloat cores[16],
                const GLfloat texturas[8], unsigned int texture) {
@@ -239,14 +245,11 @@ void drawBoard() {
 
 void drawGameScene(GLenum mode) {
     // The end banner keeps the camera the game was seen from; the game has gone to the menu's.
-    const int camaraDoJogo = camara;
-    if (fimDeJogo.activo) camara = fimDeJogo.camara;
-    setCamera();
-    camara = camaraDoJogo;
+    setCamera(fimDeJogo.activo ? fimDeJogo.camara : camara);
     placar.draw(3.0f, 1.5f, 0.5f);
     glPushMatrix();
     glTranslated(origemTabuleiro[0], origemTabuleiro[1], origemTabuleiro[2]);
-    if (mode == GL_SELECT) glPushName(0);
+    if (mode == GL_SELECT) glPushName(GLuint(nomeDe({Alvo::fundo})));
     drawBoard();
     drawMenu(mode);
     drawPieces(mode);

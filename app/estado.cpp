@@ -5,23 +5,29 @@
 #include "app/globais.h"
 #include "game/desfazer.h"
 #include "game/globais.h"
+#include "game/ids.h"
 #include "game/ligacao.h"
 
 namespace {
 
-bool emJogo(int modo) { return modo >= 1 && modo <= 3; }
-bool computadorAJogar(const Situacao& s) { return s.modo == 3 || (s.modo == 2 && s.jogador == 2); }
+bool emJogo(int modo) {
+    const Modo m = idDeNumero<Modo>(modo);
+    return m == Modo::doisJogadores || m == Modo::contraComputador || m == Modo::computadores;
+}
+bool computadorAJogar(const Situacao& s) {
+    return s.modo == id(Modo::computadores) || (s.modo == id(Modo::contraComputador) && s.jogador == 2);
+}
 
 void escreveJogo(const Situacao& s, char* t, int n) {
     const bool comNivel = s.nivel == 1 || s.nivel == 2;
-    switch (s.modo) {
-    case 1:
+    switch (idDeNumero<Modo>(s.modo)) {
+    case Modo::doisJogadores:
         std::snprintf(t, n, "Jogador contra Jogador");
         break;
-    case 2:
+    case Modo::contraComputador:
         std::snprintf(t, n, "Jogador contra Computador · Nível %d", s.nivel);
         break;
-    case 3:
+    case Modo::computadores:
         std::snprintf(t, n, "Computador contra Computador · Nível %d", s.nivel);
         break;
     default:

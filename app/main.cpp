@@ -9,6 +9,7 @@
 #include "app/frame.h"
 #include "app/globais.h"
 #include "app/graficos.h"
+#include "app/idioma.h"
 #include "app/janela.h"
 #include "app/painel.h"
 #include "app/servidor_local.h"
@@ -22,6 +23,7 @@
 int main(int argc, char** argv) {
     if (const int fim = trataOpcoes(argc, argv); fim >= 0) return fim;
     entraPastaDados();
+    iniciaIdioma(pastaTraducoes(pastaDoPrograma()));
     // Started now, it is up by the time the window is: the wait below is seldom a wait.
     lancaServidorInstalado();
     glutInit(&argc, argv);

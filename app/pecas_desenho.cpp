@@ -3,13 +3,14 @@
 #include <GL/glu.h>
 
 #include "app/globais.h"
+#include "game/ids.h"
 #include "game/peca.h"
 
 namespace {
 
 // Side 1 wears the even names 108, 110, 112 and side 2 the odd ones.
 void aplicaAspecto(int lado, int material) {
-    if (material == 0) {
+    if (material == id(Material::normal)) {
         if (lado == 1)
             glColor3f(1, 1, 1);
         else

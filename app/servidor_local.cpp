@@ -23,6 +23,7 @@
 #include "app/dados.h"
 #include "app/globais.h"
 #include "game/ligacao.h"
+#include "game/pedidos.h"
 
 namespace {
 
@@ -96,9 +97,9 @@ void paraAoSair() { paraServidorLocal(); }
 NaPorta quemEscuta(int porta, int esperaMs) {
     const int s = liga(porta);
     if (s < 0) return NaPorta::Nada;
-    const char pedido[] = "quit.\n";
+    const std::string pedido = pedidoSaida();
     std::string resposta;
-    if (send(s, pedido, sizeof pedido - 1, MSG_NOSIGNAL) == ssize_t(sizeof pedido - 1)) {
+    if (send(s, pedido.data(), pedido.size(), MSG_NOSIGNAL) == ssize_t(pedido.size())) {
         const auto limite = Relogio::now() + std::chrono::milliseconds(esperaMs);
         while (resposta.size() < 3 && resposta.find('.') == std::string::npos) {
             const auto falta = std::chrono::duration_cast<std::chrono::milliseconds>(limite - Relogio::now());
@@ -114,7 +115,7 @@ NaPorta quemEscuta(int porta, int esperaMs) {
         }
     }
     close(s);
-    return resposta.compare(0, 3, "ok.") == 0 ? NaPorta::Servidor : NaPorta::Outro;
+    return respostaDeServidor(resposta) ? NaPorta::Servidor : NaPorta::Outro;
 }
 
 bool lancaServidorLocal(const std::string& script, int porta) {

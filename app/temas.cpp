@@ -5,12 +5,17 @@
 #include "scene/globais.h"
 #include "sgx/globais.h"
 #include "sgx/sgx.h"
+// Last: its short macro names must not reach the headers above.
+#include "game/traducao.h"
 
+// The menu's picture has words, so each language has its own, which the catalogue names.
 // Side 1 wears the dark pieces (even names), side 2 the light ones (odd names).
 const TexturaAplicacao texturasAplicacao[numTexturasAplicacao] = {
     {"casa.bmp", 101},          {"placar.bmp", 102},        {"wood.bmp", 103},
     {"metal.bmp", 104},         {"tab.bmp", 105},           {"furtab.bmp", 125},
-    {"steeltab.bmp", 135},      {"menu.bmp", 107},          {"madeirabranca.bmp", 109},
+    // TRANSLATORS: the menu's picture with this language's words, which the texture
+    // generator paints (tools/texturas_jogo.cpp); menu.bmp when it paints none.
+    {"steeltab.bmp", 135},      {N_("menu.bmp"), 107},      {"madeirabranca.bmp", 109},
     {"madeirapreta.bmp", 108},  {"pelebranca.bmp", 111},    {"pelepreta.bmp", 110},
     {"whitesteel.bmp", 113},    {"blacksteel.bmp", 112},    {"pelolado.bmp", 123},
     {"steelside.bmp", 133},
@@ -19,7 +24,9 @@ const TexturaAplicacao texturasAplicacao[numTexturasAplicacao] = {
 void loadApplicationTextures() {
     // A file that cannot be read still gets its name defined, from the last image read.
     for (const TexturaAplicacao& t : texturasAplicacao) {
-        imagemTextura.load(t.ficheiro);
+        const char* noIdioma = _(t.ficheiro);
+        // A language whose picture is missing still gets the source's.
+        if (noIdioma == t.ficheiro || !imagemTextura.load(noIdioma)) imagemTextura.load(t.ficheiro);
         imagemTextura.makeTexture(t.nome);
     }
 }

@@ -1,7 +1,7 @@
 // The turn step's reading of the rules server's replies, in the order the turn step reads
-// them: whether the reply is a board at all, the judging of a player's move in both modes,
-// the board taken from the reply, the end-of-game number, and the computer's move found
-// with stripLineFeeds and findMove.
+// them: whether the reply is a board at all, the judging of a player's move and of the
+// computer's, the board taken from the reply, the end-of-game number, and the computer's move
+// found with stripLineFeeds and findMove.
 //
 // Input: one byte of settings, then the board held by the game, a '|', then the reply.
 // Both land in zeroed 512-byte buffers as the game's own do, cut to 511 characters.
@@ -13,6 +13,7 @@
 #include "fuzz/comum.h"
 #include "game/historico.h"
 #include "game/julgamento.h"
+#include "game/pedidos.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* d, size_t size) {
     if (size < 1) return 0;
+    const int lado = 1 + (d[0] & 1);
     const uint8_t* corpo = d + 1;
     const std::size_t resto = size - 1;
     const void* barra = std::memchr(corpo, '|', resto);
@@ -64,11 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* d, size_t size) {
     if (!isBoardReply(ans.b)) return 0;
     const bool tabuleiroValido = isBoardReply(tabuleiro.b);
 
-    // Two players: judge, then take the board from the reply. The board sent with the next
-    // request is that text, so it must still be a whole board.
-    const bool mudou = boardChanged(tabuleiro.b, ans.b);
-    if (tabuleiroValido)
-        exige(mudou == (casas(tabuleiro.b) != casas(ans.b)), "a move judged by anything but the squares");
+    // Take the board from the reply. The board sent with the next request is that text, so
+    // it must still be a whole board.
     {
         Texto novo = tabuleiro;
         takeBoardFromReply(ans.b, novo.b);
@@ -114,5 +113,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* d, size_t size) {
     }
     if (antes == depois)
         exige(numeros == (std::array<int, 4>{-1, -1, -1, -1}), "findMove found a move between equal boards");
+
+    // The judges take exactly one move of the side asked about, and nothing else.
+    const char peca = static_cast<char>('0' + lado);
+    const bool umaJogada = origem >= 0 && destino >= 0 && outras == 0 && antes[origem] == peca &&
+                           depois[destino] == peca;
+    Jogada j;
+    const Resposta pc = julgaJogadaPC(tabuleiro.b, ans.b, lado, j);
+    exige((pc == Resposta::recusada) == (antes == depois), "an unchanged board judged as a move");
+    exige((pc == Resposta::feita) == umaJogada, "the computer's reply judged by more than its move");
+    if (umaJogada) {
+        exige(j.xi == origem % 8 && j.yi == origem / 8 && j.xf == destino % 8 && j.yf == destino / 8,
+              "the computer's move read as another");
+        exige(julgaValidacao(tabuleiro.b, ans.b, j, lado) == Resposta::feita, "the move made was refused");
+        const Jogada outra{j.xf, j.yf, j.xi, j.yi};
+        exige(julgaValidacao(tabuleiro.b, ans.b, outra, lado) == Resposta::invalida,
+              "a reply naming another move was taken");
+    } else if (antes != depois) {
+        exige(julgaValidacao(tabuleiro.b, ans.b, j, lado) == Resposta::invalida,
+              "a reply that is no move of the side was taken");
+    }
     return 0;
 }

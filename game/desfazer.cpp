@@ -5,6 +5,8 @@
 
 #include "game/animacao.h"
 #include "game/globais.h"
+#include "game/partida.h"
+#include "game/ids.h"
 #include "game/turno.h"
 
 namespace {
@@ -45,7 +47,8 @@ void desfazDoisJogadores() {
     jogador = m.jogador;
     anima(m.xf, m.yf, m.xi, m.yi);
     voltaAntesDe(m);
-    if (rodaCamara == 1) camara = m.jogador == 2 ? 0 : 1;
+    // The turning camera looks from the side whose move was taken back.
+    if (rodaCamara == 1) camara = id(camaraDoLado(m.jogador));
     largaSelecao();
     retiraUltimo();
 }
@@ -113,14 +116,9 @@ void comecaFilme() {
     filmeEmCurso = true;
     // The film rebuilds the position from the records alone, so whatever was moving or half
     // undone is dropped: the last record played gives the position back.
-    animando = 0;
     largaDesfazer();
-    largaSelecao();
     indiceFilme = 0;
-    copyBoard(casas, casasIniciais);
-    buildPieces();
-    initBoardTexts();
-    jogadas1 = jogadas2 = 0;
+    poePosicaoInicial();
     passagensPC = 0;
     faseFilme = 1;
 }
@@ -137,16 +135,16 @@ int registosPorTocar() { return static_cast<int>(historico.size()) - indiceFilme
 
 void undoStep(int id) {
     if (filmeEmCurso) return;
-    if (modo == 1) {
+    if (modo == ::id(Modo::doisJogadores)) {
         if (id != 0) desfazDoisJogadores();
-    } else if (modo == 2) {
+    } else if (modo == ::id(Modo::contraComputador)) {
         if (id != 0) armaDesfazerContraComputador();
         passoContraComputador();
     }
 }
 
 void replayStep(int id) {
-    if (id != 0 && modo != 3) comecaFilme();
+    if (id != 0 && modo != ::id(Modo::computadores)) comecaFilme();
     if (!filmeEmCurso) return;
     if (faseFilme == 1) {
         if (!animando && registosPorTocar() > 0) {

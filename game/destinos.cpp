@@ -1,12 +1,12 @@
 // The hints come from the server's own move generation: the client never judges a move.
 #include "game/destinos.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "game/desfazer.h"
 #include "game/globais.h"
-#include "game/ligacao.h"
+#include "game/ids.h"
+#include "game/pedidos.h"
 #include "game/tabuleiro_texto.h"
 
 namespace {
@@ -37,7 +37,9 @@ const char* leLista(const char* p, bool marcados[8][8]) {
 }
 
 // The player who picks is to move, in a game where a player moves.
-bool jogadorAJogar() { return modo == 1 || (modo == 2 && jogador == 1); }
+bool jogadorAJogar() {
+    return modo == id(Modo::doisJogadores) || (modo == id(Modo::contraComputador) && jogador == 1);
+}
 
 }  // namespace
 
@@ -57,13 +59,7 @@ void mostraDestinos(int x, int y) {
     if (!ajudas || !jogadorAJogar() || filmeActivo()) return;
     if (x < 0 || x > 7 || y < 0 || y > 7 || !boardSquares(tabuleiro, casas)) return;
     if (casas[8 * y + x] != '0' + jogador) return;
-    char pedido[2 * tamanhoTexto];
-    const int n = std::snprintf(pedido, sizeof pedido, "destinos(%d,%d,%s).\n", x, y,
-                                textoCompacto(casas).c_str());
-    char resposta[tamanhoTexto] = {};
-    if (n < 0 || n >= static_cast<int>(sizeof pedido)) return;
-    if (!sendMessage(pedido, n) || !receiveReply(resposta, sizeof resposta)) return;
-    leDestinos(resposta, destinosMarcados);
+    pedeDestinos(x, y, casas, destinosMarcados);
 }
 
 bool ultimaJogada(int quadrados[4]) {

@@ -6,6 +6,7 @@
 
 #include "game/ficheiros.h"
 #include "game/globais.h"
+#include "game/ids.h"
 
 namespace {
 
@@ -18,10 +19,10 @@ std::string data(std::time_t quando, const char* formato) {
 }
 
 const char* nomeDoModo(int m) {
-    switch (m) {
-    case 1: return "Jogador contra Jogador";
-    case 2: return "Jogador contra Computador";
-    case 3: return "Computador contra Computador";
+    switch (idDeNumero<Modo>(m)) {
+    case Modo::doisJogadores: return "Jogador contra Jogador";
+    case Modo::contraComputador: return "Jogador contra Computador";
+    case Modo::computadores: return "Computador contra Computador";
     default: return "-";
     }
 }
@@ -34,7 +35,7 @@ std::string textoDaPartida(const std::vector<mov>& jogadas, int modoJogo, int ni
     s << "Cantos 3D - partida\n"
       << "Data: " << data(quando, "%Y-%m-%d %H:%M") << "\n"
       << "Modo: " << nomeDoModo(modoJogo);
-    if (modoJogo >= 2 && (nivelJogo == 1 || nivelJogo == 2)) s << ", nivel " << nivelJogo;
+    if ((modoJogo == id(Modo::contraComputador) || modoJogo == id(Modo::computadores)) && (nivelJogo == 1 || nivelJogo == 2)) s << ", nivel " << nivelJogo;
     s << "\nResultado: " << resultado << "\n"
       << "Jogadas (coluna,linha):\n";
     int n = 0;

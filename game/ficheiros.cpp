@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
 
 namespace {
 
@@ -83,14 +82,3 @@ bool existeFicheiro(const std::string& caminho) { return access(caminho.c_str(),
 
 void poeDeParte(const std::string& caminho) { std::rename(caminho.c_str(), (caminho + ".bad").c_str()); }
 
-bool leLinhaDeValores(std::istream& linhas, const char* chave, int n, int* valores) {
-    std::string linha;
-    if (!std::getline(linhas, linha)) return false;
-    std::istringstream l(linha);
-    std::string k;
-    if (!(l >> k) || k != chave) return false;
-    for (int i = 0; i < n; ++i)
-        if (!(l >> valores[i])) return false;
-    std::string resto;
-    return !(l >> resto);
-}

@@ -1,7 +1,6 @@
 // Where the game keeps its files for the user, and how it writes them: in the XDG folders,
 // always whole (a temporary file in the same folder, flushed, then renamed over the old one).
 #pragma once
-#include <istream>
 #include <string>
 
 // $XDG_STATE_HOME/cantos (default ~/.local/state/cantos) and $XDG_CONFIG_HOME/cantos
@@ -21,6 +20,3 @@ bool existeFicheiro(const std::string& caminho);
 // Renames a bad file to "<name>.bad", so the next write does not overwrite it.
 void poeDeParte(const std::string& caminho);
 
-// The files are lines of a key and its numbers: reads the next line as "chave v1 ... vn",
-// exactly n integers after the key and nothing more.
-bool leLinhaDeValores(std::istream& linhas, const char* chave, int n, int* valores);

@@ -1,4 +1,7 @@
 // Every program-wide variable of the game, in one place. Defined in game/globais.cpp.
+// What belongs to one game is reset in one place, comecaPartida (game/partida.cpp), at a
+// game's end, "Menu", the resume and in the tests; what outlives a game is marked so. Each
+// group names who writes it; the ids of modes and cameras are in game/ids.h.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -11,7 +14,10 @@
 
 constexpr int tamanhoTexto = 512;  // size of every board and request text buffer
 
-// Game state and turn flow.
+// Game state and turn flow: written by the turn step and the menu choices (game/turno.cpp),
+// Undo and the film (game/desfazer.cpp), picking (game/selecao.cpp, the move under way)
+// and the resume (game/retoma.cpp). `modo`, `nivel`, `jogador`, the wins and `passagensPC`
+// outlive a game.
 extern int modo;      // 0 no game yet, 1 two players, 2 player v computer, 3 computer v computer, -1 ended
 extern int nivel;     // difficulty 1 or 2; -1 after a game has ended
 extern int jogador;   // side to move
@@ -23,15 +29,16 @@ extern int jogadas1, jogadas2;
 extern int vitorias1, vitorias2;
 extern int passagensPC;
 
-// Move history.
+// Move history: the turn step appends, Undo removes, the resume fills it.
 extern std::vector<mov> historico;
 extern int nJogadas;
 
-// Picking.
+// Picking: game/selecao.cpp; the animation's set-down moves the highlight along.
 extern bool selecionou;
 extern double selX, selY;
 
-// Pieces, board array and the move animation.
+// Pieces, board array and the move animation: game/animacao.cpp moves them; whoever starts
+// an animation sets animX..destY and `animando`.
 extern std::vector<Peca> pecas;
 extern int casas[8][8];               // [column][row]
 extern const int casasIniciais[8][8];
@@ -39,25 +46,29 @@ extern int animando;
 extern int faseAnim;
 extern double animX, animY, destX, destY;
 
-// Scoreboard and its clock.
+// Scoreboard and its clock: the wins through the turn step and the resume, the clock by the
+// scoreboard's own update and the clock button. Outlive a game.
 extern Placar placar;
 extern int digitosRelogio[4];
 extern std::int64_t marcaRelogio;
 extern std::int64_t agoraRelogio;
 
-// The camera choice the game steers; the window draws from it.
+// The camera choice: the game steers it (turn step, Undo, picks, "Menu", the resume, the
+// "RodaCamara" switch in game/camara_jogo.cpp) and the panel's "Camara" list sets it; the
+// camera timer moves `camaraActual` along as the eye arrives. The drawing only reads them.
+// Outlive a game.
 extern int camara;
 extern int camaraActual;
 extern int rodaCamara;
 
-// Undo and the replay film.
+// Undo and the replay film: game/desfazer.cpp.
 extern int faseUndo;
 extern int undoArmado;
 extern int undoRetira;
 extern int faseFilme;
 extern int indiceFilme;
 
-// The rules-server link and the turn step's one-time warnings.
+// The rules-server link (game/ligacao.cpp) and the turn step's one-time warnings.
 extern int socketServidor;            // -1 while there is no connection
 extern std::int64_t ultimaLigacaoMs;  // link clock when a connect was last tried
 extern bool avisoSemLigacao;          // "Sem ligacao..." printed since the server last answered

@@ -2,26 +2,30 @@
 // for its key, its count of values and their ranges.
 #include "game/gravacao.h"
 
+#include <climits>
 #include <cstdio>
 #include <sstream>
 
 #include "game/ficheiros.h"
 #include "game/globais.h"
+#include "game/ids.h"
+#include "game/linhas.h"
 #include "game/julgamento.h"
 
 namespace {
 
 constexpr int maximoJogadas = 2000;
 
-bool dentro(int v, int de, int ate) { return v >= de && v <= ate; }
-
+// Single digits only: "jogada 1 7,4 6,3".
 bool leJogada(const std::string& linha, JogadaGuardada& j) {
-    char fim;
-    if (std::sscanf(linha.c_str(), "jogada %d %d,%d %d,%d %c", &j.lado, &j.xi, &j.yi, &j.xf, &j.yf,
-                    &fim) != 5)
+    auto digito = [](char c, char ate) { return c >= '0' && c <= ate; };
+    if (linha.size() != 16 || linha.compare(0, 7, "jogada ") != 0 || !digito(linha[7], '2') ||
+        linha[7] == '0' || linha[8] != ' ' || linha[10] != ',' || linha[12] != ' ' || linha[14] != ',')
         return false;
-    return dentro(j.lado, 1, 2) && dentro(j.xi, 0, 7) && dentro(j.yi, 0, 7) && dentro(j.xf, 0, 7) &&
-           dentro(j.yf, 0, 7) && (j.xi != j.xf || j.yi != j.yf);
+    for (std::size_t k : {9u, 11u, 13u, 15u})
+        if (!digito(linha[k], '7')) return false;
+    j = {linha[7] - '0', linha[9] - '0', linha[11] - '0', linha[13] - '0', linha[15] - '0'};
+    return j.xi != j.xf || j.yi != j.yf;
 }
 
 bool falha(std::string& erro, const std::string& porque) {
@@ -34,12 +38,13 @@ bool falha(std::string& erro, const std::string& porque) {
 std::string escreveJogo(const JogoGuardado& j) {
     std::ostringstream s;
     s << "cantos jogo " << versaoJogoGuardado << "\n"
-      << "modo " << j.modo << "\n"
+      << "modo " << idParaTexto(idDeNumero<Modo>(j.modo)) << "\n"
       << "nivel " << j.nivel << "\n"
       << "vez " << j.jogador << "\n"
       << "jogadas " << j.jogadas1 << " " << j.jogadas2 << "\n"
       << "vitorias " << j.vitorias1 << " " << j.vitorias2 << "\n"
-      << "camara " << j.camara << " " << j.camaraActual << "\n"
+      << "camara " << idParaTexto(idDeNumero<Camara>(j.camara)) << " "
+      << idParaTexto(idDeNumero<Camara>(j.camaraActual)) << "\n"
       << "passagens " << j.passagensPC << "\n"
       << "posicao " << j.posicao << "\n";
     for (const JogadaGuardada& m : j.jogadas)
@@ -51,25 +56,34 @@ std::string escreveJogo(const JogoGuardado& j) {
 bool leJogo(const std::string& texto, JogoGuardado& j, std::string& erro) {
     std::istringstream linhas(texto);
     std::string primeira;
-    int versao = 0;
-    if (!std::getline(linhas, primeira) || std::sscanf(primeira.c_str(), "cantos jogo %d", &versao) != 1)
+    std::getline(linhas, primeira);
+    switch (leVersao(primeira, "cantos jogo", versaoJogoGuardado)) {
+    case Versao::nenhuma:
         return falha(erro, "not a saved game");
-    if (versao > versaoJogoGuardado) return falha(erro, "saved by a newer version (" + std::to_string(versao) + ")");
-    if (versao < 1) return falha(erro, "unknown version");
-    int v[2];
+    case Versao::nova:
+        return falha(erro, "saved by a newer version");
+    default:
+        break;
+    }
+    std::string v[2];
+    long a = 0, b = 0;
     JogoGuardado n;
-    if (!leLinhaDeValores(linhas, "modo", 1, &n.modo) || !dentro(n.modo, -1, 3)) return falha(erro, "bad mode line");
-    if (!leLinhaDeValores(linhas, "nivel", 1, &n.nivel) || !dentro(n.nivel, -1, 2)) return falha(erro, "bad level line");
-    if (!leLinhaDeValores(linhas, "vez", 1, &n.jogador) || !dentro(n.jogador, 1, 2)) return falha(erro, "bad turn line");
-    if (!leLinhaDeValores(linhas, "jogadas", 2, v) || !dentro(v[0], 0, maximoJogadas) || !dentro(v[1], 0, maximoJogadas))
+    if (!leLinhaDeId<Modo>(linhas, "modo", n.modo)) return falha(erro, "bad mode line");
+    if (!leLinhaDeNumero(linhas, "nivel", -1, 2, n.nivel)) return falha(erro, "bad level line");
+    if (!leLinhaDeNumero(linhas, "vez", 1, 2, n.jogador)) return falha(erro, "bad turn line");
+    if (!leLinhaDeTextos(linhas, "jogadas", 2, v) || !leInteiro(v[0], 0, maximoJogadas, a) ||
+        !leInteiro(v[1], 0, maximoJogadas, b))
         return falha(erro, "bad move count line");
-    n.jogadas1 = v[0], n.jogadas2 = v[1];
-    if (!leLinhaDeValores(linhas, "vitorias", 2, v) || v[0] < 0 || v[1] < 0) return falha(erro, "bad wins line");
-    n.vitorias1 = v[0], n.vitorias2 = v[1];
-    if (!leLinhaDeValores(linhas, "camara", 2, v) || !dentro(v[0], 0, 9) || !dentro(v[1], 0, 9))
+    n.jogadas1 = static_cast<int>(a), n.jogadas2 = static_cast<int>(b);
+    if (!leLinhaDeTextos(linhas, "vitorias", 2, v) || !leInteiro(v[0], 0, INT_MAX, a) ||
+        !leInteiro(v[1], 0, INT_MAX, b))
+        return falha(erro, "bad wins line");
+    n.vitorias1 = static_cast<int>(a), n.vitorias2 = static_cast<int>(b);
+    if (!leLinhaDeTextos(linhas, "camara", 2, v) || idDeTexto<Camara>(v[0]) == Camara::invalido ||
+        idDeTexto<Camara>(v[1]) == Camara::invalido)
         return falha(erro, "bad camera line");
-    n.camara = v[0], n.camaraActual = v[1];
-    if (!leLinhaDeValores(linhas, "passagens", 1, &n.passagensPC) || n.passagensPC < 0)
+    n.camara = id(idDeTexto<Camara>(v[0])), n.camaraActual = id(idDeTexto<Camara>(v[1]));
+    if (!leLinhaDeNumero(linhas, "passagens", 0, INT_MAX, n.passagensPC))
         return falha(erro, "bad computer passes line");
     std::string linha;
     if (!std::getline(linhas, linha) || linha.rfind("posicao ", 0) != 0 || !isBoardReply(linha.c_str() + 8))

@@ -37,12 +37,6 @@ bool isBoardReply(const char* texto) {
     return *saltaEspacos(p) == '\0';
 }
 
-bool boardChanged(const char tabuleiro[512], const char ans[512]) {
-    char antes[64], depois[64];
-    if (!boardSquares(tabuleiro, antes) || !boardSquares(ans, depois)) return false;
-    return std::memcmp(antes, depois, sizeof antes) != 0;
-}
-
 void takeBoardFromReply(const char ans[512], char tabuleiro[512]) {
     // Counted in board characters, not reply positions: a reply with more line breaks in
     // front than the usual CR LF would otherwise lose its closing bracket.

@@ -7,11 +7,6 @@
 // 0 to 2, "]", optional white space. Anything else ("erro", a cut reply) is no answer.
 bool isBoardReply(const char* texto);
 
-// A move was made: the reply's squares differ from those of the board sent. Line breaks
-// and anything before the first "[" do not count, so the verdict holds whatever replies
-// came before on the connection. False when either text is no board.
-bool boardChanged(const char tabuleiro[512], const char ans[512]);
-
 // Two players: rebuilds `tabuleiro` from the brackets, commas and digits among the first
 // 147 characters of the reply, dropping its line breaks.
 void takeBoardFromReply(const char ans[512], char tabuleiro[512]);

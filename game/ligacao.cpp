@@ -164,18 +164,6 @@ bool receiveReply(char* buffer, std::size_t size) {
     return false;
 }
 
-void quitServer() {
-    std::printf("Asking prolog to quit\n");
-    std::fflush(stdout);
-    // No reconnecting just to say goodbye.
-    if (socketServidor < 0) return;
-    char buff[7];
-    std::snprintf(buff, sizeof buff, "quit.\n");
-    char ans[128];
-    if (sendMessage(buff, 6)) receiveReply(ans, sizeof ans);
-    closeServer();
-}
-
 bool serverConnected() { return socketServidor >= 0; }
 
 void closeServer() {

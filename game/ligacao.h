@@ -14,7 +14,8 @@ bool sendMessage(const char* text, int length);
 // Reads one reply up to its "." into buffer (zero-terminated, without the "."), never past
 // `size` bytes. False when no whole reply arrived (closed, error, full buffer, 10 s silence).
 bool receiveReply(char* buffer, std::size_t size);
-// Tells the server the program is ending: "quit.\n" and one reply.
+// Tells the server the program is ending: "quit.\n" and one reply. Written with the other
+// requests, in game/pedidos.cpp.
 void quitServer();
 
 // True while the connection is open.

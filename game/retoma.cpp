@@ -3,12 +3,12 @@
 #include "game/retoma.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "game/animacao.h"
 #include "game/globais.h"
 #include "game/julgamento.h"
-#include "game/ligacao.h"
+#include "game/pedidos.h"
+#include "game/partida.h"
 #include "game/turno.h"
 
 namespace {
@@ -25,21 +25,17 @@ std::string comoTexto(const Casas& c) { return textoCompacto(c.data()); }
 enum class Veredicto { legal, ilegal, semResposta };
 
 Veredicto pergunta(const JogadaGuardada& m, const Casas& antes, Casas& depois) {
-    char pedido[tamanhoTexto];
-    int n = std::snprintf(pedido, sizeof pedido, "validaJogada(%d,%d,%d,%d,%s,%d).\n", m.xi, m.yi,
-                          m.xf, m.yf, comoTexto(antes).c_str(), m.lado);
-    char resposta[tamanhoTexto] = {};
-    if (n <= 0 || n >= static_cast<int>(sizeof pedido) || !sendMessage(pedido, n) ||
-        !receiveReply(resposta, sizeof resposta) || !isBoardReply(resposta))
+    const RespostaTabuleiro r = validaJogada({m.xi, m.yi, m.xf, m.yf}, comoTexto(antes).c_str(), m.lado);
+    switch (r.estado) {
+    case Resposta::feita:
+        depois = casasDe(r.tabuleiro);
+        return Veredicto::legal;
+    case Resposta::recusada:
+        return Veredicto::ilegal;
+    default:
+        // A server that does not answer the question is no judge of the file.
         return Veredicto::semResposta;
-    depois = casasDe(resposta);
-    Casas esperado = antes;
-    std::size_t de = static_cast<std::size_t>(8 * m.yi + m.xi), para = static_cast<std::size_t>(8 * m.yf + m.xf);
-    // The piece must be the mover's own: the server judges the side by the request.
-    if (esperado[de] != '0' + m.lado) return Veredicto::ilegal;
-    esperado[para] = esperado[de];
-    esperado[de] = '0';
-    return depois == esperado ? Veredicto::legal : Veredicto::ilegal;
+    }
 }
 
 void poePecas(const JogoGuardado& j) {
@@ -58,7 +54,7 @@ void poePecas(const JogoGuardado& j) {
 }
 
 void tomaJogo(const JogoGuardado& j, const std::vector<Casas>& antes) {
-    historico.clear();
+    comecaPartida();
     for (std::size_t k = 0; k < j.jogadas.size(); ++k) {
         const JogadaGuardada& m = j.jogadas[k];
         mov r{m.xi, m.xf, m.yi, m.yf, {}, m.lado};
@@ -75,8 +71,6 @@ void tomaJogo(const JogoGuardado& j, const std::vector<Casas>& antes) {
     placar.setPontos2(vitorias2);
     camara = j.camara, camaraActual = j.camaraActual;
     passagensPC = j.passagensPC;
-    largaSelecao();
-    animando = 0;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "game/desfazer.h"
 #include "game/destinos.h"
 #include "game/globais.h"
+#include "game/ids.h"
 #include "game/turno.h"
 
 namespace {
@@ -15,14 +16,14 @@ namespace {
 constexpr std::size_t cabecalhoRegisto = 3;
 
 // Cameras from which the view turns to the side that picks.
-bool camaraDeMenu() { return camara == 9 || camara == 3; }
+bool camaraDeMenu() { return camara == id(Camara::livre) || camara == id(Camara::deCima); }
 
 void seguePeloJogador() {
     if (camaraDeMenu()) camara = camaraActual = jogador;
 }
 
-void escolhePeca(int name) {
-    const std::size_t indice = static_cast<std::size_t>(name - 1);
+void escolhePeca(int peca) {
+    const std::size_t indice = static_cast<std::size_t>(peca);
     if (indice >= pecas.size()) return;
     const Peca& p = pecas[indice];
     selX = animX = p.x;
@@ -33,11 +34,7 @@ void escolhePeca(int name) {
     seguePeloJogador();
 }
 
-void escolheCasa(int name) {
-    const int k = name - 100;
-    const int coluna = k / 10, linha = k % 10;
-    // Only squares of the board carry names; anything else would reach casas out of range.
-    if (coluna > 7 || linha > 7) return;
+void escolheCasa(int coluna, int linha) {
     selX = destX = coluna;
     selY = destY = linha;
     xf = coluna;
@@ -75,11 +72,20 @@ void handlePick(int name) {
     selecionou = true;
     // Nothing is chosen while a piece moves, the film plays or an undo is under way.
     if (animando || filmeActivo() || undoArmado) return;
-    if (name >= 1 && name <= 20) {
-        escolhePeca(name);
-    } else if (name >= 100 && name <= 199) {
-        escolheCasa(name);
-    } else if (name >= 500 && name <= 505) {
+    // Only squares of the board carry names; anything else reads as nothing.
+    const Escolha e = leNome(name);
+    switch (e.alvo) {
+    case Alvo::peca:
+        escolhePeca(e.peca);
+        break;
+    case Alvo::casa:
+        escolheCasa(e.x, e.y);
+        break;
+    case Alvo::relogio:
+    case Alvo::menu:
         menuChoice(name);
+        break;
+    default:
+        break;
     }
 }

@@ -12,8 +12,10 @@
 #include "game/exportacao.h"
 #include "game/fim_jogo.h"
 #include "game/globais.h"
+#include "game/ids.h"
 #include "game/julgamento.h"
-#include "game/ligacao.h"
+#include "game/partida.h"
+#include "game/pedidos.h"
 #include "game/veredicto.h"
 
 extern const char tabuleiroInicial[] =
@@ -37,27 +39,9 @@ void diz(const char* formato, ...) {
 
 int& jogadasDe(int lado) { return lado == 1 ? jogadas1 : jogadas2; }
 
-// A request and its reply; false when the link did not carry both.
-bool troca(const char* pedido, char resposta[tamanhoTexto]) {
-    std::memset(resposta, 0, tamanhoTexto);
-    return sendMessage(pedido, static_cast<int>(std::strlen(pedido))) &&
-           receiveReply(resposta, tamanhoTexto);
-}
-
 void semLigacao() {
     if (!avisoSemLigacao) diz("Sem ligacao ao servidor de regras!\n");
     avisoSemLigacao = true;
-}
-
-// A board request whose reply is not a board ("erro", a cut reply) is treated like no
-// reply at all: judging it would accept or refuse moves at random.
-bool pedeTabuleiro(const char* pedido, char resposta[tamanhoTexto]) {
-    if (!troca(pedido, resposta) || !isBoardReply(resposta)) {
-        semLigacao();
-        return false;
-    }
-    avisoSemLigacao = false;
-    return true;
 }
 
 void copiaTexto(char destino[tamanhoTexto], const char origem[tamanhoTexto]) {
@@ -88,7 +72,7 @@ void animaJogada() {
 }
 
 void terminaJogo(int r, bool mostraVitorias) {
-    camara = 4;
+    camara = id(Camara::menu);
     int vencedor = r == 0 ? outro(jogador) : jogador;
     ++(vencedor == 1 ? vitorias1 : vitorias2);
     if (mostraVitorias) diz("v1 = %d | v2 = %d\n", vitorias1, vitorias2);
@@ -103,23 +87,16 @@ void terminaJogo(int r, bool mostraVitorias) {
 // Asks whether the move by `jogador`, who had made m moves before it, ends the game, with
 // `tab` the board after it. The move stands only once this is answered: false when the link
 // failed, and then nothing of the move is kept, so it is asked for again.
-bool perguntaFim(int m, const char* tab, int& r) {
-    char msg1[2 * tamanhoTexto];
-    int n = std::snprintf(msg1, sizeof msg1, "verificaTerminacao(%d,%d,%s).\n", jogador, m, tab);
-    char ans1[tamanhoTexto];
-    if (n < 0 || n >= static_cast<int>(sizeof msg1) || !troca(msg1, ans1)) {
-        semLigacao();
-        return false;
-    }
-    avisoSemLigacao = false;
-    r = readOutcome(ans1);
-    return true;
+bool perguntaFim(int m, const char* tab, Desfecho& d, int& r) {
+    if (verificaTerminacao(jogador, m, tab, d, r)) return true;
+    semLigacao();
+    return false;
 }
 
 // The accepted move starts its animation; the game goes on or ends as the server said.
-void aplicaFim(int r, bool mostraVitorias) {
+void aplicaFim(Desfecho d, int r, bool mostraVitorias) {
     animando = 1;
-    if (r == 1) {
+    if (d == Desfecho::continua) {
         ++jogadasDe(jogador);
         diz("Jogadas:\nJogador1: %d\nJogador2: %d\n", jogadas1, jogadas2);
     } else {
@@ -130,46 +107,39 @@ void aplicaFim(int r, bool mostraVitorias) {
 
 bool selecaoCompleta() { return xi != -1 && yi != -1 && xf != -1 && yf != -1; }
 
-// A request cut short by its buffer would lack its ".", and the server would wait for the
-// rest while the game waits for the reply: such a request is never sent.
-bool formataValidaJogada() {
-    int n = std::snprintf(msg, sizeof msg, "validaJogada(%d,%d,%d,%d,%s,%d).\n", xi, yi, xf, yf,
-                          tabuleiro, jogador);
-    return n >= 0 && n < static_cast<int>(sizeof msg);
-}
-
-bool formataPedidoPC() {
-    int n = std::snprintf(msg, sizeof msg, "obtemJogadaPC%d(%d,%s).\n", nivel == 2 ? 2 : 1,
-                          jogador, tabuleiroPC);
-    return n >= 0 && n < static_cast<int>(sizeof msg);
-}
-
-// Sends the player's chosen move once all four coordinates are set. False when nothing
-// was sent or the exchange failed; a failed exchange drops the selection.
-bool pedeValidacao(char ans[tamanhoTexto]) {
-    bool cabe = formataValidaJogada();
+// Sends the player's chosen move once all four coordinates are set. True when the server
+// made it; otherwise the selection is dropped: a refused move is said, a reply that is not
+// the answer is said by the request, no reply is said once.
+bool pedeValidacao(RespostaTabuleiro& r) {
     if (!selecaoCompleta()) return false;
-    if (!cabe || !pedeTabuleiro(msg, ans)) {
+    r = validaJogada({xi, yi, xf, yf}, tabuleiro, jogador);
+    switch (r.estado) {
+    case Resposta::feita:
+        return true;
+    case Resposta::recusada:
+        diz("Jogada Invalida!\n");
+        anotaVeredicto(VeredictoJogada::jogadaInvalida);
+        break;
+    case Resposta::semLigacao:
         semLigacao();
-        largaSelecao();
-        return false;
+        break;
+    case Resposta::invalida:
+        break;
     }
-    return true;
+    largaSelecao();
+    return false;
 }
 
 void vezDoisJogadores() {
-    char ans[tamanhoTexto];
-    if (!pedeValidacao(ans)) return;
-    if (!boardChanged(tabuleiro, ans)) {
-        diz("Jogada Invalida!\n");
-        anotaVeredicto(VeredictoJogada::jogadaInvalida);
-        return largaSelecao();
-    }
+    RespostaTabuleiro r;
+    if (!pedeValidacao(r)) return;
     char depois[tamanhoTexto] = {};
-    takeBoardFromReply(ans, depois);
-    int r;
-    if (!perguntaFim(jogadasDe(jogador), depois, r)) return largaSelecao();
-    if (rodaCamara == 1) camara = jogador == 1 ? 0 : 1;
+    takeBoardFromReply(r.tabuleiro, depois);
+    Desfecho d;
+    int fim;
+    if (!perguntaFim(jogadasDe(jogador), depois, d, fim)) return largaSelecao();
+    // The turning camera looks from the side to move next.
+    if (rodaCamara == 1) camara = id(camaraDoLado(outro(jogador)));
     registaJogada(tabuleiro);
     diz("\n%d\n", nJogadas);
     diz("Jogada Valida!\n");
@@ -177,99 +147,93 @@ void vezDoisJogadores() {
     copiaTexto(tabuleiro, depois);
     tabuleiroParaPC();
     animaJogada();
-    aplicaFim(r, false);
+    aplicaFim(d, fim, false);
     jogador = outro(jogador);
     largaSelecao();
 }
 
 void vezDoJogadorContraPC() {
-    char ans[tamanhoTexto];
-    if (!pedeValidacao(ans)) return;
-    if (!boardChanged(tabuleiro, ans)) {
-        diz("Jogada Invalida!\n");
-        anotaVeredicto(VeredictoJogada::jogadaInvalida);
-        return largaSelecao();
-    }
-    int r;
-    if (!perguntaFim(jogadas1, ans, r)) return largaSelecao();
+    RespostaTabuleiro r;
+    if (!pedeValidacao(r)) return;
+    Desfecho d;
+    int fim;
+    if (!perguntaFim(jogadas1, r.tabuleiro, d, fim)) return largaSelecao();
     registaJogada(tabuleiro);
     diz("Jogada Valida\n");
     anotaVeredicto(VeredictoJogada::jogadaValida);
-    copiaTexto(tabuleiro, ans);
+    copiaTexto(tabuleiro, r.tabuleiro);
     tabuleiroParaPC();
     animaJogada();
-    aplicaFim(r, false);
+    aplicaFim(d, fim, false);
     jogador = 2;
     largaSelecao();
 }
 
-// The computer's reply as a move from tabuleiroPC; false, said once, when the two
-// squares are not both there (a reply that changed nothing).
-bool leJogadaPC(const char resposta[tamanhoTexto], std::array<int, 4>& numeros) {
-    numeros = findMove(tabuleiroPC, resposta);
-    for (int n : numeros) {
-        if (n < 0 || n > 7) {
-            if (!avisoJogadaPC) diz("Jogada do computador invalida!\n");
-            anotaVeredicto(VeredictoJogada::jogadaPCInvalida);
-            avisoJogadaPC = true;
-            return false;
-        }
+// The computer's reply as a move; false, said once, for a reply that made none.
+bool leJogadaPC(const RespostaTabuleiro& r) {
+    if (r.estado == Resposta::recusada) {
+        if (!avisoJogadaPC) diz("Jogada do computador invalida!\n");
+        anotaVeredicto(VeredictoJogada::jogadaPCInvalida);
+        avisoJogadaPC = true;
+        return false;
     }
     avisoJogadaPC = false;
-    return true;
+    return r.estado == Resposta::feita;
 }
 
-void tomaCoordenadas(const std::array<int, 4>& numeros) {
-    xi = numeros[0], yi = numeros[1], xf = numeros[2], yf = numeros[3];
+void tomaCoordenadas(const Jogada& j) {
+    xi = j.xi, yi = j.yi, xf = j.xf, yf = j.yf;
     animaJogada();
 }
 
 // Asks whether the computer's move ends the game and, once answered, records it: both
 // board texts take the new position. False when the link failed; nothing is kept then.
-bool aceitaJogadaPC(const char resposta[tamanhoTexto], const std::array<int, 4>& numeros,
-                    bool mostraVitorias) {
-    int r;
-    if (!perguntaFim(jogadasDe(jogador), resposta, r)) return false;
-    tomaCoordenadas(numeros);
+bool aceitaJogadaPC(const RespostaTabuleiro& r, bool mostraVitorias) {
+    char resposta[tamanhoTexto];
+    stripLineFeeds(r.tabuleiro, resposta);
+    Desfecho d;
+    int fim;
+    if (!perguntaFim(jogadasDe(jogador), resposta, d, fim)) return false;
+    tomaCoordenadas(r.jogada);
     copiaTexto(tabuleiroPC, resposta);
     stripLineFeeds(tabuleiroPC, tabuleiro);
     registaJogada(tabuleiroPC);
-    aplicaFim(r, mostraVitorias);
+    aplicaFim(d, fim, mostraVitorias);
     return true;
 }
 
+// The computer's move is asked for; a reply that is not one (said by the request) is not
+// counted and the same request goes out on the next frame.
+bool perguntaAoComputador(RespostaTabuleiro& r) {
+    r = obtemJogadaPC(nivel, jogador, tabuleiroPC);
+    if (r.estado == Resposta::semLigacao) semLigacao();
+    return r.estado == Resposta::feita || r.estado == Resposta::recusada;
+}
+
 void vezDoComputadorContraJogador() {
-    char ans[tamanhoTexto];
-    if (!formataPedidoPC() || !pedeTabuleiro(msg, ans)) return semLigacao();
+    RespostaTabuleiro r;
+    if (!perguntaAoComputador(r)) return;
     // The first replies after a reset are warm-up: the same request goes out again.
-    if (passagensPC > 2) {
-        char resposta[tamanhoTexto];
-        stripLineFeeds(ans, resposta);
-        std::array<int, 4> numeros;
-        if (leJogadaPC(resposta, numeros)) {
-            if (!aceitaJogadaPC(resposta, numeros, true)) return;
-            jogador = 1;
-            largaSelecao();
-        }
+    if (passagensPC > 2 && leJogadaPC(r)) {
+        if (!aceitaJogadaPC(r, true)) return;
+        jogador = 1;
+        largaSelecao();
     }
     ++passagensPC;
 }
 
 void vezComputadorContraComputador() {
-    char ans[tamanhoTexto];
-    if (!formataPedidoPC() || !pedeTabuleiro(msg, ans)) return semLigacao();
-    char resposta[tamanhoTexto];
-    stripLineFeeds(ans, resposta);
-    std::array<int, 4> numeros = findMove(tabuleiroPC, resposta);
+    RespostaTabuleiro r;
+    if (!perguntaAoComputador(r)) return;
     if (passagensPC > 1) {
-        if (!leJogadaPC(resposta, numeros)) {
+        if (!leJogadaPC(r)) {
             ++passagensPC;
             return;
         }
-        if (!aceitaJogadaPC(resposta, numeros, false)) return;
+        if (!aceitaJogadaPC(r, false)) return;
         jogador = outro(jogador);
     } else {
-        tomaCoordenadas(numeros);
+        tomaCoordenadas(r.jogada);
     }
     ++passagensPC;
 }
@@ -287,17 +251,17 @@ void setBoardTexts(const char* texto) {
 
 void turnStep() {
     if (animando || filmeActivo()) return;
-    switch (modo) {
-    case 1:
+    switch (idDeNumero<Modo>(modo)) {
+    case Modo::doisJogadores:
         vezDoisJogadores();
         break;
-    case 2:
+    case Modo::contraComputador:
         if (jogador == 1)
             vezDoJogadorContraPC();
         else
             vezDoComputadorContraJogador();
         break;
-    case 3:
+    case Modo::computadores:
         vezComputadorContraComputador();
         break;
     default:
@@ -306,18 +270,10 @@ void turnStep() {
 }
 
 void resetGame() {
-    copyBoard(casas, casasIniciais);
-    historico.clear();
-    nJogadas = 0;
-    animX = animY = destX = destY = selX = selY = 0.0;
-    // -1 in every mode: a next game must not start with a move nobody chose.
-    largaSelecao();
-    animando = 0;
-    jogadas1 = jogadas2 = 0;
-    buildPieces();
+    // The last move is not animated: the pieces jump back.
+    comecaPartida();
     nivel = -1;
-    modo = -1;
-    initBoardTexts();
+    modo = id(Modo::acabado);
 }
 
 void restartClock() {
@@ -329,42 +285,40 @@ namespace {
 
 // A mode choice goes on from the position shown; a move picked or left over from the
 // computer's passes before it must not be sent as the next player's move.
-void comecaModo(int novoModo) {
-    camara = 9;
+void comecaModo(Modo novoModo) {
+    camara = id(Camara::livre);
     restartClock();
     largaSelecao();
-    modo = novoModo;
+    modo = id(novoModo);
 }
 
 }  // namespace
 
 void menuChoice(int name) {
+    const Escolha e = leNome(name);
+    if (e.alvo == Alvo::relogio) return restartClock();
+    if (e.alvo != Alvo::menu) return;
     bool comNivel = nivel == 1 || nivel == 2;
-    switch (name) {
-    case 500:
-        restartClock();
+    switch (e.item) {
+    case ItemMenu::doisJogadores:
+        comecaModo(Modo::doisJogadores);
         break;
-    case 501:
-        comecaModo(1);
-        break;
-    case 502:
+    case ItemMenu::contraComputador:
         if (!comNivel) return anotaVeredicto(VeredictoJogada::escolhaNivel);
-        comecaModo(2);
+        comecaModo(Modo::contraComputador);
         break;
-    case 503:
+    case ItemMenu::computadores:
         if (!comNivel) return anotaVeredicto(VeredictoJogada::escolhaNivel);
         passagensPC = 0;
-        comecaModo(3);
+        comecaModo(Modo::computadores);
         break;
-    case 504:
+    case ItemMenu::nivel1:
         diz("Nivel de dificuldade: 1!\n");
         nivel = 1;
         break;
-    case 505:
+    case ItemMenu::nivel2:
         diz("Nivel de dificuldade: 2!\n");
         nivel = 2;
-        break;
-    default:
         break;
     }
 }

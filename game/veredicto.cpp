@@ -39,6 +39,9 @@ void anotaVeredicto(VeredictoJogada v) {
     case VeredictoJogada::jogadaPCInvalida:
         escreve("A jogada do computador não se entende");
         break;
+    case VeredictoJogada::respostaInvalida:
+        escreve("Resposta inválida do servidor de regras");
+        break;
     default:
         escreve("");
         break;

@@ -8,6 +8,7 @@ enum class VeredictoJogada {
     jogadaInvalida,
     escolhaNivel,       // a computer mode picked before a level
     jogadaPCInvalida,   // the computer's reply changed nothing that makes a move
+    respostaInvalida,   // the server's reply was not the answer to the question asked
 };
 
 // Records a verdict and its text; the hints of the judged move are dropped. For a refused

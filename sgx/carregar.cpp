@@ -9,6 +9,7 @@
 #include "sgx/leitura.h"
 #include "sgx/profundidade.h"
 #include "sgx/sgx.h"
+#include "game/ids.h"
 
 namespace {
 
@@ -59,11 +60,7 @@ void leCena(const TiXmlDocument& doc) {
 
 }  // namespace
 
-const char* sceneFileName(int scenery) {
-    if (scenery == 0 || scenery == 1) return "japan.sgx";
-    if (scenery == 2) return "castle.sgx";
-    return "ambiente.sgx";
-}
+const char* sceneFileName(int scenery) { return ficheiroDoAmbiente(scenery); }
 
 bool loadSceneText(const char* bytes, std::size_t size, const std::string& name) {
     const std::string texto = normaliza(bytes, size);

@@ -11,7 +11,7 @@ struct Textura {
     std::function<Imagem()> pintar;
 };
 
-// The sixteen textures of the game itself, then those the sceneries name.
+// The textures of the game itself (the menu once per language), then those the sceneries name.
 const std::vector<Textura>& catalogo();
 
 // Writes every texture into `pasta`; prints and counts the files it could not write.

@@ -162,17 +162,28 @@ Imagem pecaAco(bool clara) {
 
 // Menu: the plane maps s = x / 10 and t = 1 - z / 10, and its camera shows -z up, so the
 // picture is seen upright with its x the plane's x and its rows from the top the plane's z.
+// The buttons lie on the menu's pick areas (501 to 505, top to bottom, then left and right),
+// the same in every language: only the words change.
 struct Botao {
     float x0, z0, x1, z1;
-    const char* texto;
 };
 const Botao kBotoes[] = {
-    {0.8f, 1.5f, 8.8f, 3.0f, "Jogador contra Jogador"},
-    {0.8f, 3.3f, 8.8f, 4.8f, "Jogador contra Computador"},
-    {0.8f, 5.4f, 8.8f, 6.9f, "Computador contra Computador"},
-    {1.5f, 8.4f, 3.1f, 9.5f, "Nível 1"},
-    {5.5f, 8.4f, 8.5f, 9.5f, "Nível 2"},
+    {0.8f, 1.5f, 8.8f, 3.0f}, {0.8f, 3.3f, 8.8f, 4.8f}, {0.8f, 5.4f, 8.8f, 6.9f},
+    {1.5f, 8.4f, 3.1f, 9.5f}, {5.5f, 8.4f, 8.5f, 9.5f},
 };
+
+// The words of one language's menu picture: the buttons in kBotoes' order, and the caption
+// over the two levels.
+struct TextosMenu {
+    const char* botoes[5];
+    const char* legenda;
+};
+const TextosMenu kMenuPortugues = {
+    {"Jogador contra Jogador", "Jogador contra Computador", "Computador contra Computador", "Nível 1", "Nível 2"},
+    "Nível do computador"};
+const TextosMenu kMenuIngles = {
+    {"Player against Player", "Player against Computer", "Computer against Computer", "Level 1", "Level 2"},
+    "Computer level"};
 
 Imagem fundoMenu(int lado) {
     Ruido r(107);
@@ -191,7 +202,7 @@ Imagem fundoMenu(int lado) {
     });
 }
 
-void desenharBotao(Imagem& img, const Fonte& fonte, const Botao& b, float px) {
+void desenharBotao(Imagem& img, const Fonte& fonte, const Botao& b, const char* texto, float px) {
     const float k = img.largura() / 10.0f;  // pixels per plane unit
     const float x0 = b.x0 * k, y0 = b.z0 * k, x1 = b.x1 * k, y1 = b.z1 * k;
     const float raio = 0.22f * k;
@@ -209,18 +220,21 @@ void desenharBotao(Imagem& img, const Fonte& fonte, const Botao& b, float px) {
             img.pintar(x, y, cara, dentro);
         }
     }
-    fonte.desenharCentrado(img, b.texto, (x0 + x1) / 2, (y0 + y1) / 2, px, Cor{0.08f, 0.10f, 0.24f});
+    fonte.desenharCentrado(img, texto, (x0 + x1) / 2, (y0 + y1) / 2, px, Cor{0.08f, 0.10f, 0.24f});
 }
 
-// The largest text size at which every label fits its button.
-float tamanhoQueCabe(const Fonte& fonte, const Botao* primeiro, const Botao* ultimo, float k, float maximo) {
+// The largest text size at which every label, botoes[primeiro] up to botoes[ultimo], fits
+// its button.
+float tamanhoQueCabe(const Fonte& fonte, const TextosMenu& textos, int primeiro, int ultimo, float k, float maximo) {
     float px = maximo;
-    for (const Botao* b = primeiro; b != ultimo; ++b)
-        px = std::min(px, maximo * (b->x1 - b->x0) * k * 0.86f / std::max(1.0f, fonte.largura(b->texto, maximo)));
+    for (int i = primeiro; i < ultimo; ++i) {
+        const Botao& b = kBotoes[i];
+        px = std::min(px, maximo * (b.x1 - b.x0) * k * 0.86f / std::max(1.0f, fonte.largura(textos.botoes[i], maximo)));
+    }
     return px;
 }
 
-Imagem menu() {
+Imagem menu(const TextosMenu& textos) {
     const int lado = 512;
     const float k = lado / 10.0f;
     Imagem img = fundoMenu(lado);
@@ -232,11 +246,11 @@ Imagem menu() {
     for (int d = 3; d >= 1; --d)
         titulo.desenharCentrado(img, "Cantos 3D", 5.0f * k + d, 0.82f * k + d, 0.95f * k, Cor{0, 0, 0}, 0.35f);
     titulo.desenharCentrado(img, "Cantos 3D", 5.0f * k, 0.82f * k, 0.95f * k, ouro);
-    const float pxGrande = tamanhoQueCabe(botoes, kBotoes, kBotoes + 3, k, 0.62f * 1.5f * k);
-    for (int i = 0; i < 3; ++i) desenharBotao(img, botoes, kBotoes[i], pxGrande);
-    legenda.desenharCentrado(img, "Nível do computador", 5.0f * k, 7.75f * k, 0.42f * k, Cor{0.85f, 0.80f, 0.66f});
-    const float pxPequeno = tamanhoQueCabe(botoes, kBotoes + 3, kBotoes + 5, k, 0.6f * 1.1f * k);
-    for (int i = 3; i < 5; ++i) desenharBotao(img, botoes, kBotoes[i], pxPequeno);
+    const float pxGrande = tamanhoQueCabe(botoes, textos, 0, 3, k, 0.62f * 1.5f * k);
+    for (int i = 0; i < 3; ++i) desenharBotao(img, botoes, kBotoes[i], textos.botoes[i], pxGrande);
+    legenda.desenharCentrado(img, textos.legenda, 5.0f * k, 7.75f * k, 0.42f * k, Cor{0.85f, 0.80f, 0.66f});
+    const float pxPequeno = tamanhoQueCabe(botoes, textos, 3, 5, k, 0.6f * 1.1f * k);
+    for (int i = 3; i < 5; ++i) desenharBotao(img, botoes, kBotoes[i], textos.botoes[i], pxPequeno);
     return img;
 }
 
@@ -250,7 +264,9 @@ void juntarTexturasJogo(std::vector<Textura>& lista) {
     lista.push_back({"tab.bmp", tabuleiroMadeira});
     lista.push_back({"furtab.bmp", tabuleiroPelo});
     lista.push_back({"steeltab.bmp", tabuleiroAco});
-    lista.push_back({"menu.bmp", menu});
+    lista.push_back({"menu.bmp", [] { return menu(kMenuPortugues); }});
+    // The English one, which the catalogue names for the English window.
+    lista.push_back({"menu-en.bmp", [] { return menu(kMenuIngles); }});
     lista.push_back({"madeirabranca.bmp", [] { return pecaMadeira(true); }});
     lista.push_back({"madeirapreta.bmp", [] { return pecaMadeira(false); }});
     lista.push_back({"pelebranca.bmp", [] { return pecaPelo(true); }});

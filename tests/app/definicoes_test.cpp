@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/controlos.h"
 #include "app/definicoes.h"
 #include "app/globais.h"
 #include "game/ficheiros.h"
@@ -22,17 +23,40 @@ protected:
     cantos_teste::PastaTemporaria pasta_{"XDG_CONFIG_HOME"};
 };
 
-TEST_F(Definicoes_, WhatThePanelChoseComesBackAtTheNextStart) {
+// Every item of every list the panel offers, and both states of the two switches: chosen,
+// written, read back at the next start, and shown again by the panel.
+TEST_F(Definicoes_, EveryChoiceOfThePanelComesBackAtTheNextStart) {
     carregaDefinicoes();  // no file yet: nothing changes, nothing is written
     EXPECT_FALSE(existeFicheiro(ficheiroDefinicoes()));
-    ambiente = 2, materialPecas = 3, rodaCamara = 1, ajudas = false;
-    guardaDefinicoesSeMudaram();
-    ambiente = materialPecas = rodaCamara = 0, ajudas = true;
-    carregaDefinicoes();
-    EXPECT_EQ(ambiente, 2);
-    EXPECT_EQ(materialPecas, 3);
-    EXPECT_EQ(rodaCamara, 1);
-    EXPECT_FALSE(ajudas);
+    struct Lista {
+        const char* nome;
+        const ItemLista* itens;
+        int n;
+        int* variavel;
+    };
+    int roda = 0, ajuda = 1;
+    const ItemLista interruptor[2] = {{0, "off"}, {1, "on"}};
+    const Lista listas[] = {{"Ambiente", itensAmbiente, 3, &ambiente},
+                            {"Materiais", itensMateriais, 4, &materialPecas},
+                            {"RodaCamara", interruptor, 2, &roda},
+                            {"Ajudas", interruptor, 2, &ajuda}};
+    for (const Lista& l : listas) {
+        for (int i = 0; i < l.n; ++i) {
+            SCOPED_TRACE(std::string(l.nome) + " " + l.itens[i].texto);
+            *l.variavel = l.itens[i].id;
+            rodaCamara = roda, ajudas = ajuda != 0;
+            const Definicoes escolhidas{ambiente, materialPecas, rodaCamara, ajuda};
+            guardaDefinicoesSeMudaram();
+            ambiente = materialPecas = rodaCamara = 0, ajudas = true;
+            testing::internal::CaptureStdout();
+            carregaDefinicoes();
+            EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+            EXPECT_FALSE(existeFicheiro(ficheiroDefinicoes() + ".bad"));
+            EXPECT_TRUE((Definicoes{ambiente, materialPecas, rodaCamara, ajudas ? 1 : 0} == escolhidas));
+            roda = rodaCamara, ajuda = ajudas ? 1 : 0;
+            EXPECT_EQ(itemMostrado(l.itens, l.n, *l.variavel, -1), i);
+        }
+    }
 }
 
 TEST_F(Definicoes_, ABadFileIsPutAsideAndTheDefaultsStay) {

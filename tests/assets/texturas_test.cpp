@@ -71,7 +71,7 @@ TEST_F(Texturas, TheGameTexturesAreAllThereAndNoNameRepeats) {
     std::set<std::string> nomes;
     for (const Textura& t : catalogo()) EXPECT_TRUE(nomes.insert(t.ficheiro).second) << t.ficheiro;
     for (const char* n : {"casa.bmp", "placar.bmp", "wood.bmp", "metal.bmp", "tab.bmp", "furtab.bmp",
-                          "steeltab.bmp", "menu.bmp", "madeirabranca.bmp", "madeirapreta.bmp", "pelebranca.bmp",
+                          "steeltab.bmp", "menu.bmp", "menu-en.bmp", "madeirabranca.bmp", "madeirapreta.bmp", "pelebranca.bmp",
                           "pelepreta.bmp", "whitesteel.bmp", "blacksteel.bmp", "pelolado.bmp", "steelside.bmp"})
         EXPECT_EQ(nomes.count(n), 1u) << n;
 }
@@ -179,21 +179,24 @@ float luzMenu(const Bmp& b, double x0, double z0, double x1, double z1) {
     return static_cast<float>(soma / n);
 }
 
-TEST_F(Texturas, MenuButtonsAreLightWhereTheirPickAreasAreAndTheGapsDark) {
-    const Bmp b = ler("menu.bmp");
-    struct Area {
-        double x0, z0, x1, z1;
-    };
-    // Inner part of each pick area, so the rounded corners do not count.
-    for (const Area& a : {Area{1.0, 1.7, 8.6, 2.8}, Area{1.0, 3.5, 8.6, 4.6}, Area{1.0, 5.6, 8.6, 6.7},
-                          Area{1.65, 8.55, 2.95, 9.35}, Area{5.65, 8.55, 8.35, 9.35}})
-        EXPECT_GT(luzMenu(b, a.x0, a.z0, a.x1, a.z1), 0.6f) << "button at x " << a.x0 << ", z " << a.z0;
-    // Between the buttons, around the small ones, and beside the wide ones.
-    for (const Area& a : {Area{1.0, 3.08, 8.6, 3.22}, Area{1.0, 4.95, 8.6, 5.25}, Area{3.5, 8.5, 5.1, 9.4},
-                          Area{8.95, 2.0, 9.4, 6.5}, Area{0.45, 8.6, 1.3, 9.3}})
-        EXPECT_LT(luzMenu(b, a.x0, a.z0, a.x1, a.z1), 0.2f) << "gap at x " << a.x0 << ", z " << a.z0;
-    // The title's band holds light lettering on the dark ground.
-    EXPECT_GT(luzMenu(b, 2.5, 0.4, 7.5, 1.2), 0.12f);
+TEST_F(Texturas, MenuButtonsAreLightWhereTheirPickAreasAreAndTheGapsDarkInEveryLanguage) {
+    for (const char* menu : {"menu.bmp", "menu-en.bmp"}) {
+        SCOPED_TRACE(menu);
+        const Bmp b = ler(menu);
+        struct Area {
+            double x0, z0, x1, z1;
+        };
+        // Inner part of each pick area, so the rounded corners do not count.
+        for (const Area& a : {Area{1.0, 1.7, 8.6, 2.8}, Area{1.0, 3.5, 8.6, 4.6}, Area{1.0, 5.6, 8.6, 6.7},
+                              Area{1.65, 8.55, 2.95, 9.35}, Area{5.65, 8.55, 8.35, 9.35}})
+            EXPECT_GT(luzMenu(b, a.x0, a.z0, a.x1, a.z1), 0.6f) << "button at x " << a.x0 << ", z " << a.z0;
+        // Between the buttons, around the small ones, and beside the wide ones.
+        for (const Area& a : {Area{1.0, 3.08, 8.6, 3.22}, Area{1.0, 4.95, 8.6, 5.25}, Area{3.5, 8.5, 5.1, 9.4},
+                              Area{8.95, 2.0, 9.4, 6.5}, Area{0.45, 8.6, 1.3, 9.3}})
+            EXPECT_LT(luzMenu(b, a.x0, a.z0, a.x1, a.z1), 0.2f) << "gap at x " << a.x0 << ", z " << a.z0;
+        // The title's band holds light lettering on the dark ground.
+        EXPECT_GT(luzMenu(b, 2.5, 0.4, 7.5, 1.2), 0.12f);
+    }
 }
 
 TEST_F(Texturas, ScoreboardFaceIsDarkWhereTheTextIsWritten) {

@@ -3,7 +3,10 @@
 #include <cstring>
 
 #include "game/animacao.h"
+#include "game/fim_jogo.h"
 #include "game/globais.h"
+#include "game/ids.h"
+#include "game/partida.h"
 #include "game/selecao.h"
 #include "game/turno.h"
 
@@ -13,28 +16,19 @@ std::int64_t relogioLigacao = 1'000'000;
 std::int64_t leRelogioLigacao() { return relogioLigacao; }
 
 void estadoInicialDoJogo() {
-    modo = 0;
+    comecaPartida();
+    modo = id(Modo::nenhum);
     nivel = 0;
     jogador = 1;
-    xi = yi = xf = yf = -1;
-    initBoardTexts();
     std::memset(msg, 0, sizeof msg);
-    jogadas1 = jogadas2 = vitorias1 = vitorias2 = passagensPC = 0;
-    historico.clear();
-    nJogadas = 0;
-    selecionou = false;
-    selX = selY = 0.0;
-    copyBoard(casas, casasIniciais);
-    buildPieces();
-    animando = 0;
-    faseAnim = 1;
-    animX = animY = destX = destY = 0.0;
+    vitorias1 = vitorias2 = passagensPC = 0;
     placar.setPontos1(0);
     placar.setPontos2(0);
-    camara = 4;
+    camara = id(Camara::menu);
+    camaraActual = id(Camara::jogador1);
     rodaCamara = 0;
-    filmeEmCurso = false;
-    avisoSemLigacao = avisoJogadaPC = false;
+    avisoSemLigacao = false;
+    dispensaFimDeJogo();
 }
 
 void terminaAnimacao() {
@@ -72,14 +66,14 @@ std::string semQuebras(const char* texto) {
 
 int nomeDaPeca(int x, int y) {
     for (std::size_t k = 0; k < pecas.size(); ++k)
-        if (pecas[k].x == x && pecas[k].y == y) return static_cast<int>(k) + 1;
+        if (pecas[k].x == x && pecas[k].y == y) return nomeDe(Escolha::daPeca(static_cast<int>(k)));
     return 0;
 }
 
 std::string jogaPeloRato(int x0, int y0, int x1, int y1) {
     return calado([&] {
         handlePick(nomeDaPeca(x0, y0));
-        handlePick(100 + 10 * x1 + y1);
+        handlePick(nomeDe(Escolha::daCasa(x1, y1)));
         turnStep();
         terminaAnimacao();
     });

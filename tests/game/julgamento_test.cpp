@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/julgamento.h"
+#include "game/pedidos.h"
 #include "game/tabuleiros.h"
 
 using cantos_teste::comJogada;
@@ -38,21 +39,27 @@ TEST(IsBoardReply, AcceptsBoardsWithLineBreaksAroundThemOnly) {
 }
 
 // Every board the game may hold or get back: clean, after CR LF, after a CR left by a
-// computer's move, after several line breaks. A move is seen exactly when a square differs,
-// the far corner included, whatever text stands in front of either board.
-TEST(BoardChanged, ComparesTheSquaresWhateverLineBreaksComeFirst) {
-    const std::string posicoes[] = {tabuleiroInicialTexto, depoisDaJogada,
-                                    comJogada(tabuleiroInicialTexto, 7, 7, 7, 3)};
+// computer's move, after several line breaks. The move asked for is seen exactly when the
+// squares say so, whatever text stands in front of either board.
+TEST(JulgaValidacao, JudgesTheSquaresWhateverLineBreaksComeFirst) {
+    const Jogada j{7, 4, 6, 3};
+    const std::string outra = comJogada(tabuleiroInicialTexto, 7, 7, 7, 3);
+    const struct {
+        std::string enviado, resposta;
+        Resposta esperada;
+    } casos[] = {{tabuleiroInicialTexto, depoisDaJogada, Resposta::feita},
+                 {tabuleiroInicialTexto, tabuleiroInicialTexto, Resposta::recusada},
+                 {depoisDaJogada, depoisDaJogada, Resposta::recusada},
+                 {tabuleiroInicialTexto, outra, Resposta::invalida}};
     const std::string frentes[] = {"", "\r\n", "\r", "\n\r\n\r\n", "\n"};
-    for (const auto& a : posicoes)
-        for (const auto& b : posicoes)
-            for (const auto& fa : frentes)
-                for (const auto& fb : frentes)
-                    EXPECT_EQ(boardChanged(Texto(fa + a).b, Texto(fb + b).b), a != b)
-                        << "sent \"" << fa << a << "\", got \"" << fb << b << "\"";
-    // Text that is no board never counts as a move.
-    EXPECT_FALSE(boardChanged(Texto(tabuleiroInicialTexto).b, Texto("\r\nerro").b));
-    EXPECT_FALSE(boardChanged(Texto(tabuleiroInicialTexto).b, Texto(tabuleiroInicialTexto.substr(0, 120)).b));
+    for (const auto& c : casos)
+        for (const auto& fa : frentes)
+            for (const auto& fb : frentes)
+                EXPECT_EQ(julgaValidacao(Texto(fa + c.enviado).b, Texto(fb + c.resposta).b, j, 1), c.esperada)
+                    << "sent \"" << fa << c.enviado << "\", got \"" << fb << c.resposta << "\"";
+    // Text that is no board is never a move.
+    EXPECT_EQ(julgaValidacao(Texto(tabuleiroInicialTexto).b, Texto(tabuleiroInicialTexto.substr(0, 120)).b, j, 1),
+              Resposta::invalida);
 }
 
 TEST(TakeBoardFromReply, KeepsOnlyTheBoardAndEndsItThere) {

@@ -16,53 +16,16 @@
 #include "game/globais.h"
 #include "game/ligacao.h"
 #include "game/tabuleiros.h"
+#include "support/servidor_falso.h"
 #include "support/servidor_regras.h"
 
+using cantos_teste::ServidorFalso;
 using cantos_teste::ServidorRegras;
 
 namespace {
 
 std::int64_t relogio = 0;
 std::int64_t relogioFalso() { return relogio; }
-
-// Listens on a free loopback port and plays `guiao` with the first client that connects.
-class ServidorFalso {
-public:
-    explicit ServidorFalso(std::function<void(int)> guiao) {
-        escuta_ = socket(AF_INET, SOCK_STREAM, 0);
-        int um = 1;
-        setsockopt(escuta_, SOL_SOCKET, SO_REUSEADDR, &um, sizeof um);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(escuta_, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        socklen_t n = sizeof a;
-        getsockname(escuta_, reinterpret_cast<sockaddr*>(&a), &n);
-        porta_ = ntohs(a.sin_port);
-        listen(escuta_, 1);
-        fio_ = std::thread([this, guiao] {
-            pollfd p{escuta_, POLLIN, 0};
-            if (poll(&p, 1, 5000) != 1) return;
-            int cliente = accept(escuta_, nullptr, nullptr);
-            guiao(cliente);
-            close(cliente);
-        });
-    }
-    ~ServidorFalso() {
-        espera();
-        close(escuta_);
-    }
-    // Waits for the script to end.
-    void espera() {
-        if (fio_.joinable()) fio_.join();
-    }
-    int porta() const { return porta_; }
-
-private:
-    int escuta_;
-    int porta_;
-    std::thread fio_;
-};
 
 void envia(int fd, const std::string& texto) { send(fd, texto.data(), texto.size(), MSG_NOSIGNAL); }
 

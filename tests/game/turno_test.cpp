@@ -12,6 +12,8 @@
 #include "game/ligacao.h"
 #include "game/tabuleiros.h"
 #include "game/turno.h"
+#include "game/veredicto.h"
+#include "support/servidor_falso.h"
 #include "support/servidor_regras.h"
 #include "game/com_servidor.h"
 
@@ -20,6 +22,16 @@ using namespace cantos_teste;
 namespace {
 
 const std::string& inicial = tabuleiroInicialTexto;
+
+// One request: up to its ".\n" (a board for the computer comes after a line feed).
+std::string lePedido(int fd) {
+    std::string pedido;
+    for (char c; recv(fd, &c, 1, 0) == 1;) {
+        pedido += c;
+        if (pedido.size() >= 2 && pedido.compare(pedido.size() - 2, 2, ".\n") == 0) break;
+    }
+    return pedido;
+}
 
 void escolhe(int x0, int y0, int x1, int y1) {
     xi = x0, yi = y0, xf = x1, yf = y1;
@@ -336,6 +348,76 @@ TEST_F(Turno, ABoardReplyThatIsNoBoardIsNotJudged) {
     EXPECT_TRUE(historico.empty());
     EXPECT_EQ(jogador, 1);
     EXPECT_EQ(xi, -1);
+}
+
+// A server that answers something other than the question asked: each forged reply is
+// refused with the message, nothing of it is applied, the selection is dropped, and the
+// next good reply is played as usual.
+std::string casaPosta(std::string t, int x, int y, char c) {
+    t.replace(posicaoCasa(x, y), 1, 1, c);
+    return t;
+}
+
+TEST(RespostasForjadas, AReplyThatIsNotTheMoveAskedForIsRefusedAndTheGameGoesOn) {
+    const std::string feita = comJogada(inicial, 7, 4, 6, 3);
+    const struct {
+        const char* caso;
+        int modo;
+        std::string forjada, boa;
+    } casos[] = {
+        {"an extra piece", 1, casaPosta(feita, 3, 3, '1'), feita},
+        {"a piece of the other side moved", 1, comJogada(inicial, 0, 3, 1, 4), feita},
+        {"two pieces moved", 1, comJogada(feita, 7, 5, 6, 4), feita},
+        {"a reply naming another move", 1, comJogada(inicial, 6, 5, 5, 4), feita},
+        {"the destination filled by the other side", 1, casaPosta(casaPosta(inicial, 7, 4, '0'), 6, 3, '2'), feita},
+        {"a computer move for the wrong side", 2, feita, comJogada(inicial, 0, 3, 1, 4)},
+        {"a computer move with an extra piece", 2, casaPosta(comJogada(inicial, 0, 3, 1, 4), 4, 4, '2'),
+         comJogada(inicial, 0, 3, 1, 4)},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        const std::string respostas[] = {c.forjada, c.boa};
+        ServidorFalso falso([&](int fd) {
+            std::size_t proxima = 0;
+            for (std::string pedido; !(pedido = lePedido(fd)).empty();) {
+                const std::string r = pedido.rfind("verificaTerminacao", 0) == 0 ? "1" : respostas[proxima++ % 2];
+                send(fd, (r + ".\r\n").data(), r.size() + 3, MSG_NOSIGNAL);
+            }
+        });
+        estadoInicialDoJogo();
+        setLinkClockForTests(leRelogioLigacao);
+        relogioLigacao += 60000;
+        setServerPortForTests(falso.porta());
+        calado([] { connectServer(); });
+        if (c.modo == 1) {
+            menuChoice(501);
+            escolhe(7, 4, 6, 3);
+        } else {
+            calado([] { menuChoice(504), menuChoice(502); });
+            jogador = 2;
+            passagensPC = 3;
+        }
+        const std::string antes = casasComoTexto();
+        EXPECT_EQ(passo(), "Resposta inválida do servidor de regras\n");
+        EXPECT_EQ(ultimoVeredicto, VeredictoJogada::respostaInvalida);
+        EXPECT_EQ(casasComoTexto(), antes);
+        EXPECT_EQ(semQuebras(tabuleiro), inicial);
+        EXPECT_EQ(semQuebras(tabuleiroPC), inicial);
+        EXPECT_TRUE(historico.empty());
+        EXPECT_EQ(animando, 0);
+        EXPECT_EQ(jogadas1 + jogadas2, 0);
+        EXPECT_EQ(xi, -1);
+        EXPECT_EQ(xf, -1);
+
+        if (c.modo == 1) escolhe(7, 4, 6, 3);
+        passo();
+        terminaAnimacao();
+        EXPECT_EQ(nJogadas, 1);
+        EXPECT_EQ(casasComoTexto(), c.boa);
+        closeServer();
+        setLinkClockForTests(nullptr);
+        setServerPortForTests(portaServidor);
+    }
 }
 
 TEST_F(Turno, TheGameGoesOnWhenAKilledServerComesBack) {

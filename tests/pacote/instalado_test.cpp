@@ -92,20 +92,22 @@ protected:
     }
 
     inline static std::string pasta, registo;
-    const std::string prefixo = pasta + "/usr", instalado = prefixo + "/bin/cantos";
+    const std::string prefixo = pasta + "/usr", instalado = prefixo + "/games/cantos";
     std::string casa, home;
 };
 
 TEST_F(Instalado, EverythingIsInItsStandardPlaceAndTheDesktopEntryIsValid) {
     for (const char* f : {"/share/cantos/japan.sgx", "/share/cantos/castle.sgx",
-                          "/share/cantos/ambiente.sgx", "/share/cantos/menu.bmp",
+                          "/share/cantos/ambiente.sgx", "/share/cantos/menu.bmp", "/share/cantos/menu-en.bmp",
+                          "/share/locale/en/LC_MESSAGES/cantos.mo",
                           "/share/cantos/server/servidor.pl", "/share/cantos/server/rede.pl",
                           "/share/cantos/server/protocolo.pl", "/share/cantos/server/regras.pl",
                           "/share/cantos/server/jogador.pl", "/share/man/man6/cantos.6.gz"})
         EXPECT_EQ(access((prefixo + f).c_str(), R_OK), 0) << f << "\n" << registo;
     EXPECT_NE(access((prefixo + "/share/cantos/.pintado").c_str(), F_OK), 0);
+    EXPECT_NE(access((prefixo + "/share/cantos/locale").c_str(), F_OK), 0);
 
-    const std::string entrada = prefixo + "/share/applications/cantos.desktop";
+    const std::string entrada = prefixo + "/share/applications/" CANTOS_APP_ID ".desktop";
     EXPECT_EQ(teste::executa("desktop-file-validate '" + entrada + "' 2>&1; echo status=$?"), "status=0");
     std::stringstream texto;
     texto << std::ifstream(entrada).rdbuf();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "game/desfazer.h"
+#include "game/ids.h"
 #include "game/selecao.h"
 #include "jogo_teste.h"
 
@@ -139,6 +140,26 @@ TEST_F(Selecao, MenuCameraTurnsToTheSideThatPicks) {
     handlePick(1);
     ::testing::internal::GetCapturedStdout();
     EXPECT_EQ(camara, 4);
+}
+
+// The drawing makes names with nomeDe and the picking reads them with leNome: each of the
+// 91 things named reads back as itself, and no other number reads as anything.
+TEST(NomesDeEscolha, EveryNameTheDrawingMakesReadsBackAsItsThing) {
+    int nomeados = 0;
+    for (long nome = -2; nome < 1000; ++nome) {
+        const Escolha e = leNome(nome);
+        if (e.alvo == Alvo::nada) continue;
+        ++nomeados;
+        EXPECT_EQ(nomeDe(e), nome);
+    }
+    EXPECT_EQ(nomeados, 1 + numeroPecas + 64 + 1 + 5);
+    for (int x = 0; x < 8; ++x)
+        for (int y = 0; y < 8; ++y) {
+            const Escolha e = leNome(nomeDe(Escolha::daCasa(x, y)));
+            EXPECT_TRUE(e.alvo == Alvo::casa && e.x == x && e.y == y);
+        }
+    EXPECT_EQ(nomeDe(Escolha::daCasa(8, 0)), -1);
+    EXPECT_EQ(nomeDe(Escolha::daPeca(numeroPecas)), -1);
 }
 
 TEST_F(Selecao, MenuNamesReachTheMenu) {
