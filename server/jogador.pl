@@ -215,12 +215,12 @@ procura(Tab0, Lado, Orcamento, De, Para, Info) :-
         functor(Kil, k, 64),
         Ctx = ctx(c(0, Orcamento), Tab, TT, Kil),
         Raiz = raiz(Eu, Ele, Meus, Deles, E, GM, GO, H),
+        arg(2, Eu, VT),
         (   Casa >= 20000
-        ->  exclude(volta_a_casa(Lado), Js, Js1),
+        ->  exclude(tarde_demais(Lado, VT), Js, Js1),
             ( Js1 == [] -> Js2 = Js ; Js2 = Js1 )
         ;   Js2 = Js
         ),
-        arg(2, Eu, VT),
         chaves(Js2, VT, Pares),
         keysort(Pares, Ordenados),
         pairs_values(Ordenados, Ordenadas),
@@ -384,14 +384,31 @@ xor_pecas_lado([Q|Qs], Lado, H0, H) :-
 xor_pecas_lado(Qs, Lado, H) :-
     xor_pecas_lado(Qs, Lado, 0, H).
 
-%   Late in the game a piece is never taken back into its home camp: it
-%   would lose the game at the 30th move, and the search, which does not
-%   know the move count, could take it there to block the other side.
-%   Inside the search the cost of the home camp keeps it out.
+%   tarde_demais(Lado, VT, De-Para): a move level 2 does not play late in
+%   the game, while it has another.
+%   - A piece is never taken back into its home camp: it would lose the
+%     game at the 30th move, and the search, which does not know the move
+%     count, could take it there to block the other side.  Inside the
+%     search the cost of the home camp keeps it out.
+%   - No piece goes back, nor, outside the goal camp, sideways without
+%     gaining: when the race is lost, the search would rather wall in the
+%     other side's last pieces and wait, a piece stepping to and fro, and
+%     a side that waits as well makes it a game to the 100-move count,
+%     which the distance rule then decides for the side ahead.
 
-volta_a_casa(Lado, De-Para) :-
-    zona(Para, Lado),
-    \+ zona(De, Lado).
+tarde_demais(Lado, VT, De-Para) :-
+    (   zona(Para, Lado),
+        \+ zona(De, Lado)
+    ->  true
+    ;   arg(De, VT, V0),
+        arg(Para, VT, V1),
+        (   V1 < V0
+        ->  true
+        ;   V1 =:= V0,
+            outro(Lado, Meta),
+            \+ zona(De, Meta)
+        )
+    ).
 
 %   lado(Lado, Pen, Casa, S): what the search keeps at hand about a side:
 %   s(Lado, Valores, Metas, Peca, Meta, Pen), the values of its pieces on
