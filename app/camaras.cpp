@@ -103,22 +103,19 @@ bool cameraTurnStep(int from, int to, std::uint32_t tick) {
     return false;
 }
 
-void cameraStep(std::uint32_t tick) {
+bool cameraARodar() {
     const int um = id(Camara::jogador1), dois = id(Camara::jogador2);
-    const bool parDeJogadores =
-        (camaraActual == um && camara == dois) || (camaraActual == dois && camara == um);
-    if (parDeJogadores && cameraTurnStep(camaraActual, camara, tick)) camaraActual = camara;
+    return (camaraActual == um && camara == dois) || (camaraActual == dois && camara == um);
+}
+
+void cameraStep(std::uint32_t tick) {
+    if (cameraARodar() && cameraTurnStep(camaraActual, camara, tick)) camaraActual = camara;
 }
 
 std::uint32_t tickMilissegundos() {
     using namespace std::chrono;
     return std::uint32_t(
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
-
-void cameraTimer(int) {
-    cameraStep(tickMilissegundos());
-    glutTimerFunc(unsigned(intervalo), cameraTimer, 0);
 }
 
 void rodaCamaraCallback(int) { alternaRodaCamara(); }

@@ -20,11 +20,11 @@ void setCamera(int camaraEmVista);
 // millisecond tick `tick`. True on the step that ends the turn.
 bool cameraTurnStep(int from, int to, std::uint32_t tick);
 
+// True while the player eye swings from one side to the other (or is about to).
+bool cameraARodar();
+
 // What the camera timer does each tick: steps the turn while the choice asks for one.
 void cameraStep(std::uint32_t tick);
-
-// GLUT timer routine; re-arms itself every `intervalo`.
-void cameraTimer(int value);
 
 // The "RodaCamara" button.
 void rodaCamaraCallback(int id);

@@ -1,5 +1,6 @@
 // The data folder lookup: the game's files are opened by bare name, so the game moves
-// into the folder that holds them before it opens any.
+// into the folder that holds them before it opens any. A folder counts when it holds the
+// first scenery: the working folder of a player who keeps sceneries of their own is one.
 #include "app/dados.h"
 
 #include <unistd.h>
@@ -19,11 +20,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool ePasta(const std::string& caminho) {
-    std::error_code erro;
-    return !caminho.empty() && fs::is_directory(caminho, erro);
-}
-
 bool temDados(const std::string& pasta) {
     std::error_code erro;
     return fs::is_regular_file(fs::path(pasta) / "japan.sgx", erro);
@@ -42,8 +38,10 @@ std::string pastaDoPrograma() {
     return erro ? std::string() : exe.parent_path().string();
 }
 
-std::string procuraPastaDados(const char* cantosData, const std::string& pastaPrograma) {
-    if (cantosData != nullptr && ePasta(cantosData)) return cantosData;
+std::string procuraPastaDados(const char* cantosData, const std::string& pastaTrabalho,
+                              const std::string& pastaPrograma) {
+    if (cantosData != nullptr && *cantosData && temDados(cantosData)) return cantosData;
+    if (!pastaTrabalho.empty() && temDados(pastaTrabalho)) return pastaTrabalho;
     const std::string instalada = pastaInstalada(pastaPrograma);
     if (!instalada.empty() && temDados(instalada)) return instalada;
     if (!pastaPrograma.empty()) {
@@ -55,14 +53,17 @@ std::string procuraPastaDados(const char* cantosData, const std::string& pastaPr
 
 bool entraPastaDados() {
     const char* cantosData = std::getenv("CANTOS_DATA");
-    if (cantosData != nullptr && !ePasta(cantosData))
-        std::fprintf(stderr, "Cantos: CANTOS_DATA=%s is not a folder; looking elsewhere.\n", cantosData);
+    if (cantosData != nullptr && *cantosData && !temDados(cantosData))
+        std::fprintf(stderr, "Cantos: CANTOS_DATA=%s holds no sceneries (japan.sgx); looking elsewhere.\n",
+                     cantosData);
+    std::error_code erro;
+    const std::string trabalho = fs::current_path(erro).string();
     const std::string pastaPrograma = pastaDoPrograma();
-    const std::string pasta = procuraPastaDados(cantosData, pastaPrograma);
+    const std::string pasta = procuraPastaDados(cantosData, trabalho, pastaPrograma);
     if (pasta.empty() || chdir(pasta.c_str()) != 0) {
         std::fprintf(stderr,
-                     "Cantos: no game data found in CANTOS_DATA, %s or %s/runtime; "
-                     "looking in the current folder.\n",
+                     "Cantos: no game data found in CANTOS_DATA, the current folder, %s or "
+                     "%s/runtime; looking in the current folder.\n",
                      pastaInstalada(pastaPrograma).c_str(), pastaPrograma.c_str());
         return false;
     }

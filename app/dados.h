@@ -6,15 +6,17 @@
 // The folder of the running program, from /proc/self/exe; empty if it cannot be read.
 std::string pastaDoPrograma();
 
-// The first folder that holds the game's data, in this order:
-//   cantosData (the CANTOS_DATA variable), when it names a folder;
+// The first folder that holds the game's data, a scenery (japan.sgx), in this order:
+//   cantosData (the CANTOS_DATA variable);
+//   pastaTrabalho, the folder the game was started in;
 //   the install's share/cantos beside the program's bin folder;
 //   the program's runtime folder in a build tree (build/cantos beside build/runtime).
-// The last two count only when they hold a scenery (japan.sgx). Empty when none does.
-std::string procuraPastaDados(const char* cantosData, const std::string& pastaPrograma);
+// Empty when none does.
+std::string procuraPastaDados(const char* cantosData, const std::string& pastaTrabalho,
+                              const std::string& pastaPrograma);
 
 // Moves into the folder procuraPastaDados finds, since the game opens its files by bare
-// name. When CANTOS_DATA names no folder, or no folder is found, says so on the console;
+// name. When CANTOS_DATA holds no scenery, or no folder is found, says so on the console;
 // with none found the game stays in the folder it was started from. True when found.
 bool entraPastaDados();
 

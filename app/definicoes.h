@@ -7,6 +7,8 @@
 //   material 0            0 "Normal", 1 "Madeira", 2 "Pele", 3 "Metal"
 //   rodaCamara 0          1 on
 //   ajudas 1              the move hints: 1 on, 0 off
+//   jogadas 1             the move list: 1 shown, 0 hidden    (these two may be missing:
+//   ecraInteiro 0         full screen: 1 on                    older files lack them)
 #pragma once
 #include <string>
 
@@ -15,9 +17,11 @@ struct Definicoes {
     int material = 0;
     int rodaCamara = 0;
     int ajudas = 1;
+    int jogadas = 1;
+    int ecraInteiro = 0;
     bool operator==(const Definicoes& o) const {
         return ambiente == o.ambiente && material == o.material && rodaCamara == o.rodaCamara &&
-               ajudas == o.ajudas;
+               ajudas == o.ajudas && jogadas == o.jogadas && ecraInteiro == o.ecraInteiro;
     }
 };
 

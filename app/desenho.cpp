@@ -8,6 +8,7 @@
 #include "game/destinos.h"
 #include "game/globais.h"
 #include "game/ids.h"
+#include "game/sugestao.h"
 
 namespace {
 
@@ -64,6 +65,52 @@ void drawMarca(int x, int y, float margem, const GLfloat cor[3]) {
     glColor3f(1, 1, 1);
 }
 
+// A frame of four flat bands `largura` wide inside the rectangle x0..x1, z0..z1 at height y,
+// each facing up.
+void drawMoldura(float x0, float z0, float x1, float z1, float largura, float y) {
+    const float w = largura;
+    const float bandas[4][4] = {
+        {x0, z0, x1, z0 + w}, {x0, z1 - w, x1, z1}, {x0, z0 + w, x0 + w, z1 - w}, {x1 - w, z0 + w, x1, z1 - w}};
+    for (const auto& q : bandas) {
+        glBegin(GL_POLYGON);
+        glNormal3f(0, 1, 0);
+        glVertex3f(q[2], y, q[1]);
+        glVertex3f(q[0], y, q[1]);
+        glVertex3f(q[0], y, q[3]);
+        glVertex3f(q[2], y, q[3]);
+        glEnd();
+    }
+}
+
+// A square's outline, `margem` of a square in from its edges, `largura` of a square wide.
+void drawContorno(int x, int y, float margem, float largura, const GLfloat cor[3]) {
+    glColor3fv(cor);
+    glPushMatrix();
+    glTranslatef(tamanhoCasa * float(x), 0.02f, tamanhoCasa * float(y));
+    glScalef(tamanhoCasa, 1, tamanhoCasa);
+    drawMoldura(margem, margem, 1 - margem, 1 - margem, largura, 0);
+    glPopMatrix();
+    glColor3f(1, 1, 1);
+}
+
+// The suggested move in violet: its piece's square and its target, each filled and ringed,
+// so that the ring shows round the piece standing on the first.
+void drawSugestao() {
+    const Sugestao* g = sugestaoEmVista();
+    if (!g || !g->temJogada) return;
+    const GLfloat violeta[3] = {0.72f, 0.30f, 0.98f}, claro[3] = {0.86f, 0.62f, 1.0f};
+    drawMarca(g->xi, g->yi, 0.02f, violeta);
+    drawMarca(g->xf, g->yf, 0.02f, claro);
+    drawContorno(g->xf, g->yf, 0.0f, 0.12f, violeta);
+}
+
+// The keyboard's cursor: a bright yellow ring around its square.
+void drawCursor() {
+    if (!cursor.visivel || fimDeJogo.activo) return;
+    const GLfloat amarelo[3] = {1.0f, 0.92f, 0.15f};
+    drawContorno(cursor.x, cursor.y, 0.0f, 0.09f, amarelo);
+}
+
 // The last move's two squares, and where the picked piece can go.
 void drawMarcas() {
     const GLfloat azul[3] = {0.35f, 0.62f, 0.98f}, verde[3] = {0.25f, 0.85f, 0.35f};
@@ -78,6 +125,8 @@ void drawMarcas() {
     for (int x = 0; x < 8; ++x)
         for (int y = 0; y < 8; ++y)
             if (destinosMarcados[x][y]) drawMarca(x, y, 0.22f, verde);
+    drawSugestao();
+    drawCursor();
 }
 
 // The four sides and the bottom, each showing its front to the outside of the box.
@@ -114,6 +163,16 @@ void drawBorder(unsigned int b) {
     glPopMatrix();
 }
 
+// The level chosen shows on the menu: a frame around its item.
+void drawNivelEscolhido() {
+    if (nivel != 1 && nivel != 2) return;
+    const AreaMenu& a = areasMenu[nivel == 1 ? 3 : 4];
+    const float m = 0.12f;
+    glColor3f(0.95f, 0.55f, 0.10f);
+    drawMoldura(a.x - m, a.z - m, a.x + a.dx + m, a.z + a.dz + m, 0.1f, 0.05f);
+    glColor3f(1, 1, 1);
+}
+
 void drawMenu(GLenum mode) {
     glPushMatrix();
     glTranslated(centroMenu[0] - 5, centroMenu[1], centroMenu[2] - 5);
@@ -134,6 +193,7 @@ void drawMenu(GLenum mode) {
     glEnd();
     glDisable(GL_TEXTURE_2D);
     glPopMatrix();
+    if (mode == GL_RENDER) drawNivelEscolhido();
     if (mode == GL_SELECT) {
         for (const AreaMenu& a : areasMenu) {
             glLoadName(GLuint(nomeDe(Escolha::doMenu(a.item))));

@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "app/camaras.h"
 #include "app/desenho.h"
 #include "app/globais.h"
 #include "game/globais.h"
@@ -41,10 +42,24 @@ void mouseCallback(int button, int state, int x, int y) {
     ratoX = x;
     ratoY = y;
     if (!botoes[0] || botoes[1] || botoes[2]) return;
+    notaEstado.clear();
     // The click that ends the end banner picks nothing: the menu comes back under it.
     if (fimDeJogo.activo) return dispensaFimDeJogo();
+    // The status area is no part of the view.
+    if (ratoY < alturaDoEstado()) return;
+    // The square under the cursor now is not the one the player aimed at a moment ago.
+    if (cameraARodar()) {
+        notaEstado = "A câmara está a rodar: escolha quando parar";
+        return;
+    }
     // The viewport sits above the panel strip, so window rows are counted on the whole
     // window's height for the pick to land under the cursor.
     const int hits = selectionPass(ratoX, alturaJanela - ratoY);
     processHits(hits, selectBuf);
+}
+
+void escolheNome(int nome) {
+    notaEstado.clear();
+    if (fimDeJogo.activo) return dispensaFimDeJogo();
+    handlePick(nome);
 }

@@ -8,3 +8,7 @@ void mouseCallback(int button, int state, int x, int y);
 // (x, yGL), yGL counted from the bottom; returns the hit count (negative on overflow)
 // with the records in selectBuf.
 int selectionPass(double x, double yGL);
+
+// What a pick of `nome` does, as the keyboard makes it: the end banner goes first, as a
+// click takes it away; otherwise the name goes to the game's pick handling.
+void escolheNome(int nome);

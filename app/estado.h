@@ -8,18 +8,26 @@ struct Situacao {
     int vitorias1 = 0, vitorias2 = 0;
     int relogio[4] = {0, 0, 0, 0};
     bool semLigacao = false;
+    bool semGravar = false;  // another window keeps the saved game
+    bool jogoEmEspera = false;  // a saved game waits for the rules server
     VeredictoJogada veredicto = VeredictoJogada::nenhum;
     const char* textoVeredicto = "";
     bool filme = false;
     bool fimDeJogo = false;  // the end banner shows
     int jogadaFilme = 0, totalFilme = 0;
+    bool menu = false;       // the menu picture is in view
+    int jogadaDaVez = 0;     // the number the side to move's next move will have
+    // The suggestion: 0 none, 1 asked and named (in `textoSugestao`), 2 asked, none came.
+    int sugestao = 0;
+    char textoSugestao[24] = "";
+    const char* nota = "";   // what the last panel action said
 };
 
-enum class Tom { neutro, bom, mau, espera };
+enum class Tom { neutro, bom, mau, espera, sugestao };
 
 struct LinhasEstado {
     char jogo[96];
-    char vez[96];
+    char vez[160];
     char placar[96];
     char aviso[192];
     Tom tom;

@@ -19,6 +19,7 @@ ImVec4 corDoTom(Tom t) {
     case Tom::bom: return ImVec4(0.55f, 0.92f, 0.50f, 1.0f);
     case Tom::mau: return ImVec4(1.00f, 0.55f, 0.45f, 1.0f);
     case Tom::espera: return ImVec4(1.00f, 0.85f, 0.45f, 1.0f);
+    case Tom::sugestao: return ImVec4(0.85f, 0.60f, 1.00f, 1.0f);
     default: return ImVec4(0.96f, 0.92f, 0.86f, 1.0f);
     }
 }
@@ -36,10 +37,12 @@ void desenhaEstado() {
     const LinhasEstado l = compoeEstado(situacaoActual());
     const float largura = ImGui::GetIO().DisplaySize.x;
     ImGui::SetNextWindowPos(ImVec2(0, 0));
-    ImGui::SetNextWindowSize(ImVec2(largura, 0));
-    ImGui::SetNextWindowBgAlpha(0.62f);
-    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(8, 4));
-    ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(6, 2));
+    // Its own strip above the view: it never hides part of the scene.
+    ImGui::SetNextWindowSize(ImVec2(largura, float(alturaDoEstado())));
+    ImGui::SetNextWindowBgAlpha(1.0f);
+    const float e = escalaJanela;
+    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(8 * e, 4 * e));
+    ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(6 * e, 2 * e));
     ImGui::Begin("Estado", nullptr, sobreposto & ~ImGuiWindowFlags_AlwaysAutoResize);
     linhaComPlacar(l, largura);
     if (l.vez[0] != '\0') ImGui::TextUnformatted(l.vez);
@@ -53,19 +56,20 @@ void desenhaFimDeJogo() {
     char titulo[192], razao[192];
     textoFimDeJogo(fimDeJogo, titulo, razao, sizeof razao);
     const ImGuiIO& io = ImGui::GetIO();
-    const float alturaVista = io.DisplaySize.y - alturaPainel;
+    const float alturaVista = io.DisplaySize.y - float(alturaDoPainel());
     // Low in the view, over the table's edge: the board stays in sight from every camera.
-    ImGui::SetNextWindowPos(ImVec2(io.DisplaySize.x / 2, alturaVista - 6), ImGuiCond_Always,
+    const float e = escalaJanela;
+    ImGui::SetNextWindowPos(ImVec2(io.DisplaySize.x / 2, alturaVista - 6 * e), ImGuiCond_Always,
                             ImVec2(0.5f, 1.0f));
-    ImGui::SetNextWindowSizeConstraints(ImVec2(0, 0), ImVec2(io.DisplaySize.x - 20, alturaVista));
+    ImGui::SetNextWindowSizeConstraints(ImVec2(0, 0), ImVec2(io.DisplaySize.x - 20 * e, alturaVista));
     ImGui::SetNextWindowBgAlpha(0.85f);
-    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(14, 6));
-    ImGui::PushStyleVar(ImGuiStyleVar_WindowRounding, 6.0f);
+    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(14 * e, 6 * e));
+    ImGui::PushStyleVar(ImGuiStyleVar_WindowRounding, 6.0f * e);
     ImGui::Begin("FimDeJogo", nullptr, sobreposto);
     ImGui::PushFont(fonteGrande());
     ImGui::TextColored(ImVec4(1.0f, 0.85f, 0.45f, 1.0f), "%s", titulo);
     ImGui::PopFont();
-    ImGui::PushTextWrapPos(io.DisplaySize.x - 60);
+    ImGui::PushTextWrapPos(io.DisplaySize.x - 60 * e);
     ImGui::TextUnformatted(razao);
     ImGui::PopTextWrapPos();
     ImGui::TextDisabled("Clique na vista para voltar ao menu.");

@@ -10,3 +10,6 @@ void carregaFontes();
 
 // The large font for the end banner; the default font when DejaVu is missing.
 ImFont* fonteGrande();
+
+// The scale that draws the fonts at their size at a window scale of 1.
+float escalaDasFontes();

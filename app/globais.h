@@ -13,7 +13,14 @@ extern int janelaPrincipal;
 extern int larguraJanela, alturaJanela;  // last size given to the reshape callback
 extern float aspecto;                    // width / height of the 3D viewport
 extern double intervalo;                 // period of every timer, in milliseconds
-constexpr int alturaPainel = 130;        // the control panel's strip along the bottom
+constexpr int alturaPainel = 130;        // the control panel's strip along the bottom, at scale 1
+constexpr int alturaEstado = 52;         // the status area's strip along the top, at scale 1
+extern float escalaJanela;               // how much larger than at 550 x 550 texts and panel are
+extern bool ecraInteiro;                 // full screen (F11), kept in the settings
+// The two strips in pixels at the window's scale.
+inline int alturaDoPainel() { return int(alturaPainel * escalaJanela + 0.5f); }
+inline int alturaDoEstado() { return int(alturaEstado * escalaJanela + 0.5f); }
+extern std::uint64_t quadrosDesenhados;  // frames drawn since the start
 
 // Bound to the control panel.
 extern float rotacao[16];
@@ -21,6 +28,20 @@ extern float zoomX, zoomY, zoomZ;
 extern int ambiente;
 extern int ambienteCarregado;  // scenery whose file is loaded
 extern int materialPecas;
+
+// The move list "Jogadas" beside the view (shown or hidden, kept in the settings).
+extern bool mostraJogadas;
+
+// The keyboard's square cursor on the board; shown once an arrow key moves it.
+struct CursorTabuleiro {
+    bool visivel = false;
+    int x = 4, y = 4;  // column, row
+};
+extern CursorTabuleiro cursor;
+
+// A word for the status area from the last panel action, such as where "Gravar partida"
+// wrote; it goes with the next action or pick.
+extern std::string notaEstado;
 
 // Cameras: the player eye and the ends of the turning camera.
 extern float olho[3];
@@ -46,6 +67,10 @@ extern const double centroMenu[3];
 
 // The quadric every GLU shape of the game scene is drawn with.
 extern GLUquadric* quadrica;
+
+// Draws the pieces command by command instead of through their display lists: the picture
+// the lists must give, for tests to compare against.
+extern bool desenhoDeReferencia;
 
 // Calendar time (whole seconds) the scoreboard clock is advanced to when it is next drawn;
 // the window glue stamps it before each drawing so the drawing itself reads no clock.

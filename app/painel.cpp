@@ -1,6 +1,7 @@
 // The control panel: rotation ball, three drag areas, three buttons and three lists.
 #include "app/painel.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include <backends/imgui_impl_glut.h>
 #include <backends/imgui_impl_opengl2.h>
 
+#include "app/accoes.h"
 #include "app/bola.h"
 #include "app/camaras.h"
 #include "app/controlos.h"
@@ -20,6 +22,7 @@
 #include "app/eventos.h"
 #include "app/fontes.h"
 #include "app/globais.h"
+#include "app/lista_jogadas.h"
 #include "app/rota_rato.h"
 #include "app/temporizadores.h"
 #include "game/destinos.h"
@@ -30,11 +33,33 @@
 namespace {
 
 constexpr unsigned int ultimoNomeFixo = 135;  // 1..100 scenery, 101..135 the program's own
-constexpr float margem = 6.0f;
-constexpr float diametroBola = 86.0f;
-constexpr float larguraArrasto = 48.0f;
-constexpr float larguraBotoes = 104.0f;
-constexpr float espacoBarra = 14.0f;
+// The layout at scale 1; each frame takes them at the window's scale (escalaJanela).
+float E = 1.0f;
+float margem = 6.0f;
+float diametroBola = 86.0f;
+float larguraArrasto = 44.0f;
+float larguraBotoes = 116.0f;
+float espacoBarra = 14.0f;
+float alturaDaFaixa = float(alturaPainel);
+ImGuiStyle estiloBase;
+float escalaAplicada = 0.0f;
+
+// Everything the panel measures grows with the window, fonts included: the fonts are made
+// at twice their size, so that they stay sharp when scaled.
+void aplicaEscala() {
+    E = escalaJanela;
+    margem = 6.0f * E;
+    diametroBola = 86.0f * E;
+    larguraArrasto = 44.0f * E;
+    larguraBotoes = 116.0f * E;
+    espacoBarra = 14.0f * E;
+    alturaDaFaixa = float(alturaDoPainel());
+    if (escalaAplicada == E) return;
+    escalaAplicada = E;
+    ImGui::GetStyle() = estiloBase;
+    ImGui::GetStyle().ScaleAllSizes(E);
+    ImGui::GetIO().FontGlobalScale = E * escalaDasFontes();
+}
 
 BolaRotacao bola;
 std::vector<ZonaPainel> popups;  // open list popups of the last frame
@@ -65,6 +90,7 @@ void aplicaEstilo() {
     c[ImGuiCol_HeaderHovered] = ImVec4(0.58f, 0.38f, 0.20f, 1.0f);
     c[ImGuiCol_HeaderActive] = ImVec4(0.72f, 0.48f, 0.24f, 1.0f);
     c[ImGuiCol_Separator] = ImVec4(0.45f, 0.38f, 0.30f, 1.0f);
+    estiloBase = s;
 }
 
 // A point of the unit sphere turned by rotacao, as seen on the ball (y up).
@@ -144,12 +170,12 @@ void controloBola(float x) {
     }
     desenhaMeridianos(d, centro, raio);
     d->AddCircle(centro, raio, quente ? cor(250, 210, 150) : cor(150, 120, 90), 48, 2.0f);
-    ImGui::SetCursorPosY(margem + diametroBola + 3);
+    ImGui::SetCursorPosY(margem + diametroBola + 3 * E);
     rotuloCentrado("Rotacao", x, diametroBola);
 }
 
 void seta(ImDrawList* d, ImVec2 c, float dx, float dy, ImU32 cr) {
-    const float s = 6.0f;
+    const float s = 6.0f * E;
     const ImVec2 ponta(c.x + dx * s, c.y + dy * s);
     const ImVec2 a(c.x - dy * s * 0.8f, c.y + dx * s * 0.8f);
     const ImVec2 b(c.x + dy * s * 0.8f, c.y - dx * s * 0.8f);
@@ -180,55 +206,72 @@ void controloArrasto(const char* rotulo, float* valor, float velocidade, bool ho
     const ImVec2 c((p.x + q.x) / 2, (p.y + q.y) / 2);
     const ImU32 cs = cor(236, 200, 140);
     if (horizontal) {
-        seta(d, ImVec2(p.x + 9, c.y), -1, 0, cs);
-        seta(d, ImVec2(q.x - 9, c.y), 1, 0, cs);
+        seta(d, ImVec2(p.x + 9 * E, c.y), -1, 0, cs);
+        seta(d, ImVec2(q.x - 9 * E, c.y), 1, 0, cs);
     } else {
-        seta(d, ImVec2(c.x, p.y + 9), 0, -1, cs);
-        seta(d, ImVec2(c.x, q.y - 9), 0, 1, cs);
+        seta(d, ImVec2(c.x, p.y + 9 * E), 0, -1, cs);
+        seta(d, ImVec2(c.x, q.y - 9 * E), 0, 1, cs);
     }
     char texto[32];
     std::snprintf(texto, sizeof texto, "%.1f", double(*valor));
     const ImVec2 t = ImGui::CalcTextSize(texto);
     d->AddText(ImVec2(c.x - t.x / 2, c.y - t.y / 2), cor(245, 235, 220), texto);
-    ImGui::SetCursorPosY(margem + diametroBola + 3);
-    rotuloCentrado(rotulo, x - 8, larguraArrasto + 16);
+    ImGui::SetCursorPosY(margem + diametroBola + 3 * E);
+    rotuloCentrado(rotulo, x - 8 * E, larguraArrasto + 16 * E);
 }
 
 void barra(float x) {
     const ImVec2 w = ImGui::GetWindowPos();
     ImGui::GetWindowDrawList()->AddLine(ImVec2(w.x + x, w.y + margem),
-                                        ImVec2(w.x + x, w.y + alturaPainel - margem),
+                                        ImVec2(w.x + x, w.y + alturaDaFaixa - margem),
                                         ImGui::GetColorU32(ImGuiCol_Separator), 1.0f);
 }
 
-// The record goes to the player's documents; the console says where.
-void gravaPartidaCallback() {
-    const std::string caminho = gravaPartida(std::time(nullptr));
-    if (caminho.empty())
-        std::printf("Nada gravado: sem partida para gravar ou sem pasta de documentos\n");
-    else
-        std::printf("Partida gravada em %s\n", caminho.c_str());
-    std::fflush(stdout);
+bool botao(Accao a, ImVec2 tamanho) {
+    const char* rotulo = "";
+    for (int i = 0; i < numBotoesAccao; ++i)
+        if (botoesAccao[i].accao == a) rotulo = botoesAccao[i].rotulo;
+    if (!ImGui::Button(rotulo, tamanho)) return false;
+    executa(a);
+    return true;
+}
+
+// "RodaCamara" on shows lit, with a mark at its right end.
+void botaoRodaCamara(ImVec2 tamanho) {
+    const bool ligada = rodaCamara == 1;
+    if (ligada) {
+        ImGui::PushStyleColor(ImGuiCol_Button, ImVec4(0.20f, 0.45f, 0.22f, 1.0f));
+        ImGui::PushStyleColor(ImGuiCol_ButtonHovered, ImVec4(0.26f, 0.56f, 0.28f, 1.0f));
+    }
+    botao(Accao::rodaCamara, tamanho);
+    const ImVec2 fim = ImGui::GetItemRectMax(), inicio = ImGui::GetItemRectMin();
+    const ImVec2 c(fim.x - 7 * E, (inicio.y + fim.y) / 2);
+    ImGui::GetWindowDrawList()->AddCircleFilled(c, 3.5f * E, ligada ? cor(140, 240, 130) : cor(90, 70, 55));
+    if (ligada) ImGui::PopStyleColor(2);
 }
 
 void botoes(float x) {
-    const float altura = (diametroBola + 16 - 3 * ImGui::GetStyle().ItemSpacing.y) / 4;
-    const ImVec2 tamanho(larguraBotoes, altura);
+    const float espaco = 3 * E;
+    const float altura = (diametroBola + 16 * E - 4 * espaco) / 5;
+    const float meio = (larguraBotoes - espaco) / 2;
+    ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(espaco, espaco));
+    ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(2 * E, 1 * E));
     ImGui::SetCursorPos(ImVec2(x, margem));
-    // Both move pieces back: the hints of a piece picked before would point from nowhere.
-    if (ImGui::Button("Undo", tamanho)) {
-        limpaDestinos();
-        undoCallback(1);
-    }
+    botao(Accao::undo, ImVec2(meio, altura));
+    ImGui::SameLine();
+    botao(Accao::refazer, ImVec2(meio, altura));
     ImGui::SetCursorPosX(x);
-    if (ImGui::Button("Filme do jogo", tamanho)) {
-        limpaDestinos();
-        replayCallback(1);
-    }
+    const float menu = 44 * E;
+    botao(Accao::sugestao, ImVec2(larguraBotoes - menu - espaco, altura));
+    ImGui::SameLine();
+    botao(Accao::menu, ImVec2(menu, altura));
     ImGui::SetCursorPosX(x);
-    if (ImGui::Button("RodaCamara", tamanho)) rodaCamaraCallback(1);
+    botao(Accao::filme, ImVec2(larguraBotoes, altura));
     ImGui::SetCursorPosX(x);
-    if (ImGui::Button("Gravar partida", tamanho)) gravaPartidaCallback();
+    botaoRodaCamara(ImVec2(larguraBotoes, altura));
+    ImGui::SetCursorPosX(x);
+    botao(Accao::gravar, ImVec2(larguraBotoes, altura));
+    ImGui::PopStyleVar(2);
 }
 
 void lista(const char* rotulo, const ItemLista* itens, int n, int* variavel, int& mostrado,
@@ -253,21 +296,22 @@ void lista(const char* rotulo, const ItemLista* itens, int n, int* variavel, int
     ImGui::PopID();
 }
 
-// Under the lists: the hints switch and the way back to the menu.
-void ajudasEMenu(float x, float largura) {
-    ImGui::SetCursorPos(ImVec2(x, ImGui::GetCursorPosY() + 2));
-    ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(3, 1));
+// Under the lists: the hints and the move list, shown or hidden.
+void ajudasEJogadas(float x) {
+    ImGui::SetCursorPos(ImVec2(x, ImGui::GetCursorPosY() + 2 * E));
+    ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(2 * E, 1 * E));
+    ImGui::PushStyleVar(ImGuiStyleVar_ItemInnerSpacing, ImVec2(3 * E, 3 * E));
     ImGui::Checkbox("Ajudas", &ajudas);
-    const float w = 52.0f;
-    ImGui::SameLine(x + largura - w);
-    if (ImGui::Button("Menu", ImVec2(w, 0))) voltaAoMenu();
-    ImGui::PopStyleVar();
+    ImGui::SameLine();
+    bool lista = mostraJogadas;
+    if (ImGui::Checkbox("Jogadas", &lista)) executa(Accao::listaJogadas);
+    ImGui::PopStyleVar(2);
 }
 
 void listas(float x, float largura) {
-    ImGui::SetCursorPosY(margem - 3);
-    ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(4, 1));
-    ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(5, 2));
+    ImGui::SetCursorPosY(margem - 3 * E);
+    ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(4 * E, 1 * E));
+    ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(5 * E, 2 * E));
     // Under the end banner the view is the finished game's: a choice turns that one.
     int* emVista = fimDeJogo.activo ? &fimDeJogo.camara : &camara;
     lista("Camara", itensCamara, 4, emVista, mostradoCamara, x, largura,
@@ -275,13 +319,14 @@ void listas(float x, float largura) {
     lista("Ambiente", itensAmbiente, 3, &ambiente, mostradoAmbiente, x, largura);
     lista("Materiais", itensMateriais, 4, &materialPecas, mostradoMateriais, x, largura);
     ImGui::PopStyleVar(2);
-    ajudasEMenu(x, largura);
+    ajudasEJogadas(x);
 }
 
 void constroiPainel() {
+    aplicaEscala();
     ImGuiIO& io = ImGui::GetIO();
-    ImGui::SetNextWindowPos(ImVec2(0, io.DisplaySize.y - alturaPainel));
-    ImGui::SetNextWindowSize(ImVec2(io.DisplaySize.x, float(alturaPainel)));
+    ImGui::SetNextWindowPos(ImVec2(0, io.DisplaySize.y - alturaDaFaixa));
+    ImGui::SetNextWindowSize(ImVec2(io.DisplaySize.x, alturaDaFaixa));
     const ImGuiWindowFlags flags = ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove |
                                    ImGuiWindowFlags_NoSavedSettings |
                                    ImGuiWindowFlags_NoBringToFrontOnFocus |
@@ -289,7 +334,7 @@ void constroiPainel() {
     ImGui::Begin("Painel", nullptr, flags);
     float x = margem;
     controloBola(x);
-    x += diametroBola + 8;
+    x += diametroBola + 8 * E;
     controloArrasto("Zoom Z", &zoomZ, 0.02f, false, x);
     x += larguraArrasto + espacoBarra / 2;
     barra(x);
@@ -306,10 +351,12 @@ void constroiPainel() {
     x += larguraBotoes + espacoBarra / 2;
     barra(x);
     x += espacoBarra / 2;
+    // The lists as wide as their longest item needs, not the whole window's width.
     const float resto = io.DisplaySize.x - x - margem;
-    listas(x, resto > 120.0f ? resto : 120.0f);
+    listas(x, std::clamp(resto, 120.0f * E, 210.0f * E));
     ImGui::End();
     desenhaEstado();
+    desenhaListaJogadas();
     desenhaFimDeJogo();
 }
 
@@ -348,7 +395,7 @@ bool criaTexturaFonte() {
 }
 
 bool painelCobre(int x, int y) {
-    if (sobrePainel(y, alturaJanela)) return true;
+    if (sobrePainel(y, alturaJanela) || listaCobre(x, y)) return true;
     for (const ZonaPainel& z : popups) {
         if (dentroDe(z, x, y)) return true;
     }

@@ -3,7 +3,7 @@
 
 #include "app/globais.h"
 
-bool sobrePainel(int y, int alturaJanela) { return y >= alturaJanela - alturaPainel; }
+bool sobrePainel(int y, int alturaJanela) { return y >= alturaJanela - alturaDoPainel(); }
 
 bool dentroDe(const ZonaPainel& z, int x, int y) {
     return x >= z.x0 && x < z.x1 && y >= z.y0 && y < z.y1;

@@ -1,6 +1,7 @@
-// Starting the shipped rules server as a child process. It is put in a process group of its
-// own, so a Ctrl-C in the game's terminal reaches the game only, and it is told by the
-// kernel to end when the game dies, whichever way that happens.
+// Starting the shipped rules server as a process of its own. It serves every window of the
+// game that finds it on the port, so it is no window's child in anything but name: it has a
+// session of its own (a Ctrl-C or a hang-up in one window's terminal does not reach it), no
+// window stops it, and it ends itself a while after the last window has gone.
 #include "app/servidor_local.h"
 
 #include <arpa/inet.h>
@@ -8,7 +9,6 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <signal.h>
-#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,7 +31,6 @@ using Relogio = std::chrono::steady_clock;
 
 pid_t pidServidor = -1;
 int portaLancada = 0;
-bool paragemRegistada = false;
 
 int liga(int porta) {
     const int s = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, IPPROTO_TCP);
@@ -88,8 +87,6 @@ std::string comoTerminou(int estado) {
     return "";
 }
 
-void paraAoSair() { paraServidorLocal(); }
-
 }  // namespace
 
 // "quit." is the one request that changes nothing: the server answers it and closes this
@@ -138,8 +135,9 @@ bool lancaServidorLocal(const std::string& script, int porta) {
         return false;
     }
     const std::string opcaoPorta = "--port=" + std::to_string(porta);
-    const char* argumentos[] = {swipl.c_str(), script.c_str(), opcaoPorta.c_str(), nullptr};
-    const pid_t pai = getpid();
+    const std::string opcaoFim = "--sai-sem-clientes=" + std::to_string(segundosSemJanelas);
+    const char* argumentos[] = {swipl.c_str(), script.c_str(), opcaoPorta.c_str(), opcaoFim.c_str(),
+                                nullptr};
     std::fflush(stdout);
     std::fflush(stderr);
     const pid_t pid = fork();
@@ -148,9 +146,7 @@ bool lancaServidorLocal(const std::string& script, int porta) {
         return false;
     }
     if (pid == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGTERM);
-        if (getppid() != pai) _exit(0);
-        setpgid(0, 0);
+        setsid();
         const int nulo = open("/dev/null", O_RDONLY);
         if (nulo >= 0) dup2(nulo, STDIN_FILENO);
         execv(argumentos[0], const_cast<char* const*>(argumentos));
@@ -158,7 +154,6 @@ bool lancaServidorLocal(const std::string& script, int porta) {
     }
     pidServidor = pid;
     portaLancada = porta;
-    if (!paragemRegistada) paragemRegistada = std::atexit(paraAoSair) == 0;
     return true;
 }
 

@@ -1,6 +1,7 @@
-// The rules server an installed game starts for itself when none answers on its port, and
-// stops when the game ends, as ./play does from the repository. The game's link to the
-// server stays in game/ligacao.cpp; this file starts, awaits and stops the process only.
+// The rules server an installed game starts for itself when none answers on its port. Other
+// windows of the game use it too, so none stops it: it ends by itself once no window has
+// been connected for a while. The game's link to the server stays in game/ligacao.cpp; this
+// file starts and awaits the process only.
 #pragma once
 #include <string>
 
@@ -10,9 +11,14 @@ enum class NaPorta { Nada, Servidor, Outro };
 // accepts a connection and does not within esperaMs is another program.
 NaPorta quemEscuta(int porta, int esperaMs);
 
-// Starts `swipl script --port=porta` unless a rules server already answers there, without
-// waiting for it to listen (esperaServidorLocal does). False, with avisoServidor set and
-// printed, when SWI-Prolog is missing or another program holds the port.
+// How long the started server outlives the last window connected to it, and how long it
+// waits for the first: room for a slow start-up between the launch and the connection.
+constexpr int segundosSemJanelas = 10;
+
+// Starts `swipl script --port=porta --sai-sem-clientes=segundosSemJanelas` unless a rules
+// server already answers there, without waiting for it to listen (esperaServidorLocal does).
+// False, with avisoServidor set and printed, when SWI-Prolog is missing or another program
+// holds the port.
 bool lancaServidorLocal(const std::string& script, int porta);
 
 // Waits at most limiteMs for the server lancaServidorLocal started to listen. False, with
@@ -21,7 +27,8 @@ bool lancaServidorLocal(const std::string& script, int porta);
 bool esperaServidorLocal(int limiteMs);
 
 // Stops the server this program started, if any: SIGTERM, then SIGKILL after two seconds.
-// Runs by itself when the program exits; a game that is killed takes its server along too.
+// Only for a server that never served (esperaServidorLocal) and for tests: one that serves
+// may be serving other windows too.
 void paraServidorLocal();
 
 // The started server's process id while it runs; -1 otherwise.

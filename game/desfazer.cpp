@@ -5,9 +5,11 @@
 
 #include "game/animacao.h"
 #include "game/globais.h"
-#include "game/partida.h"
 #include "game/ids.h"
+#include "game/partida.h"
+#include "game/refazer.h"
 #include "game/turno.h"
+#include "game/veredicto.h"
 
 namespace {
 
@@ -35,10 +37,19 @@ void voltaAntesDe(const mov& m) {
 }
 
 void retiraUltimo() {
+    guardaParaRefazer(historico.back());
     descontaJogada(historico.back().jogador);
     historico.pop_back();
     --nJogadas;
     ++alteracoesJogo;
+}
+
+// What the window said of the move and the square picked for it belong to that move: with
+// the move taken back, they go too.
+void esqueceJogadaDesfeita() {
+    largaSelecao();
+    selecionou = false;
+    anotaVeredicto(VeredictoJogada::nenhum);
 }
 
 void desfazDoisJogadores() {
@@ -48,8 +59,8 @@ void desfazDoisJogadores() {
     anima(m.xf, m.yf, m.xi, m.yi);
     voltaAntesDe(m);
     // The turning camera looks from the side whose move was taken back.
-    if (rodaCamara == 1) camara = id(camaraDoLado(m.jogador));
-    largaSelecao();
+    rodaParaOLado(m.jogador);
+    esqueceJogadaDesfeita();
     retiraUltimo();
 }
 
@@ -62,7 +73,7 @@ void armaDesfazerContraComputador() {
     undoArmado = 1;
     faseUndo = 1;
     undoRetira = 1;
-    largaSelecao();
+    esqueceJogadaDesfeita();
 }
 
 void passoContraComputador() {

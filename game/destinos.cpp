@@ -36,12 +36,11 @@ const char* leLista(const char* p, bool marcados[8][8]) {
     }
 }
 
-// The player who picks is to move, in a game where a player moves.
+}  // namespace
+
 bool jogadorAJogar() {
     return modo == id(Modo::doisJogadores) || (modo == id(Modo::contraComputador) && jogador == 1);
 }
-
-}  // namespace
 
 bool leDestinos(const char* resposta, bool marcados[8][8]) {
     std::memset(marcados, 0, sizeof(bool) * 64);

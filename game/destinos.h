@@ -10,6 +10,9 @@ bool leDestinos(const char* resposta, bool marcados[8][8]);
 // Otherwise, or when the server gives no list, nothing is marked.
 void mostraDestinos(int x, int y);
 
+// A player is to move, in a game where a player moves.
+bool jogadorAJogar();
+
 // Drops the marks.
 void limpaDestinos();
 

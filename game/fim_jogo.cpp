@@ -4,6 +4,7 @@
 
 #include "game/destinos.h"
 #include "game/globais.h"
+#include "game/pedidos.h"
 #include "game/tabuleiro_texto.h"
 #include "game/turno.h"
 
@@ -44,10 +45,10 @@ std::vector<Peca> pecasDe(const int lados[8][8]) {
 
 // The server's rules in their order; a side that won without a full goal camp before move
 // 100 can only have left the other without a move.
-RazaoFim razaoDoFim(const int lados[8][8], int lado, int n, bool venceu) {
+RazaoFim razaoDoFim(const int lados[8][8], int lado, int n, bool venceu, bool outroPodeJogar) {
     if (venceu) {
         if (metaCheia(lados, lado)) return RazaoFim::metaCheia;
-        return n >= jogadaDistancia ? RazaoFim::distancia : RazaoFim::semJogadas;
+        return n >= jogadaDistancia && outroPodeJogar ? RazaoFim::distancia : RazaoFim::semJogadas;
     }
     if (n >= jogadaCasa && algumaEmCasa(lados, lado)) return RazaoFim::ficouEmCasa;
     return n >= jogadaDistancia ? RazaoFim::distancia : RazaoFim::desconhecida;
@@ -58,18 +59,42 @@ void guardaFimDeJogo(int r, int m, const char* tab) {
     int lados[8][8];
     const bool legivel = leTabuleiro(tab, lados);
     f.vencedor = r == 0 ? outro(jogador) : jogador;
-    f.razao = legivel ? razaoDoFim(lados, jogador, m + 1, r != 0) : RazaoFim::desconhecida;
+    // From move 100 on a win is by distance unless the other side had no move left: only
+    // the server can tell.
+    const bool aDistancia = r != 0 && m + 1 >= jogadaDistancia;
+    const bool outroPodeJogar = !aDistancia || !legivel || temJogadas(outro(jogador), tab);
+    f.razao = legivel ? razaoDoFim(lados, jogador, m + 1, r != 0, outroPodeJogar) : RazaoFim::desconhecida;
     f.camara = camara;
     f.pecas = legivel ? pecasDe(lados) : pecas;
+    char casas[64];
+    f.posicao = boardSquares(tab, casas) ? textoCompacto(casas) : std::string();
     f.temUltima = ultimaJogada(f.ultima);
     f.activo = true;
     limpaDestinos();
     anotaVeredicto(VeredictoJogada::nenhum);
 }
 
+void mostraFimDeJogo(int vencedor, RazaoFim razao, int camaraVista, const std::string& posicao,
+                     bool temUltima, const int ultima[4]) {
+    int lados[8][8];
+    if (!leTabuleiro(posicao.c_str(), lados)) return;
+    FimDeJogo& f = fimDeJogo;
+    f.activo = true;
+    f.vencedor = vencedor;
+    f.razao = razao;
+    f.camara = camaraVista;
+    f.pecas = pecasDe(lados);
+    f.posicao = posicao;
+    f.temUltima = temUltima;
+    for (int k = 0; k < 4; ++k) f.ultima[k] = ultima[k];
+}
+
 void dispensaFimDeJogo() {
+    // What the next start shows is what the player saw last: the menu, now.
+    if (fimDeJogo.activo) ++alteracoesJogo;
     fimDeJogo.activo = false;
     fimDeJogo.pecas.clear();
+    fimDeJogo.posicao.clear();
 }
 
 void textoFimDeJogo(const FimDeJogo& f, char* titulo, char* razao, int tamanho) {

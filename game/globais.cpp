@@ -52,6 +52,7 @@ bool avisoJogadaPC = false;
 
 int alteracoesJogo = 0;
 int alteracoesGravadas = 0;
+bool donoDoJogo = true;
 PartidaAcabada partidaAcabada;
 
 bool filmeEmCurso = false;
@@ -62,3 +63,7 @@ char textoVeredicto[160] = "";
 bool ajudas = true;
 bool destinosMarcados[8][8] = {};
 FimDeJogo fimDeJogo;
+
+std::vector<JogadaGuardada> porRefazer;
+bool refazPC = false;
+Sugestao sugestao;

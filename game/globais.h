@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/fim_jogo.h"
+#include "game/gravacao.h"
 #include "game/historico.h"
 #include "game/peca.h"
 #include "game/placar.h"
@@ -74,10 +75,13 @@ extern std::int64_t ultimaLigacaoMs;  // link clock when a connect was last trie
 extern bool avisoSemLigacao;          // "Sem ligacao..." printed since the server last answered
 extern bool avisoJogadaPC;            // "Jogada do computador invalida!" printed
 
-// Moves, Undo steps and game ends since the program started: the saved game is written
-// whenever it moves on.
+// Moves, Undo steps, game ends, menu choices, "Menu" and the end banner's dismissal since the program
+// started: the saved game is written whenever it moves on.
 extern int alteracoesJogo;
 extern int alteracoesGravadas;  // the count when the saved game was last written
+// Whether this window keeps the saved game: false when another window of the game held it
+// at start-up. Written by tomaPosseDoJogo (game/posse.cpp) alone.
+extern bool donoDoJogo;
 
 // The last game that ended, kept for "Gravar partida" after the board was reset.
 struct PartidaAcabada {
@@ -105,3 +109,19 @@ extern char textoVeredicto[160];
 extern bool ajudas;
 extern bool destinosMarcados[8][8];
 extern FimDeJogo fimDeJogo;
+
+// Redo: the moves Undo took back, the next one to play again last. A move that is not the
+// next one drops them all. refazPC: a redo press against the computer brings its answer
+// back too, so the computer's turn plays the undone move instead of asking for one.
+extern std::vector<JogadaGuardada> porRefazer;
+extern bool refazPC;
+
+// The move the computer suggests for the side to move, and the board it was asked for.
+struct Sugestao {
+    bool pedida = false;  // asked for; false again once shown stale or dropped
+    bool temJogada = false;
+    int jogador = 0;
+    int xi = -1, yi = -1, xf = -1, yf = -1;
+    char casas[64] = {};
+};
+extern Sugestao sugestao;

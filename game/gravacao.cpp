@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "game/ficheiros.h"
+#include "game/fim_jogo.h"
 #include "game/globais.h"
 #include "game/ids.h"
 #include "game/linhas.h"
@@ -16,16 +17,46 @@ namespace {
 
 constexpr int maximoJogadas = 2000;
 
-// Single digits only: "jogada 1 7,4 6,3".
+bool digito(char c, char ate) { return c >= '0' && c <= ate; }
+
+// "x,y x,y" of single digits 0 to 7, two different squares.
+bool leQuadrados(const std::string& t, int q[4]) {
+    if (t.size() != 7 || t[1] != ',' || t[3] != ' ' || t[5] != ',') return false;
+    for (int k = 0; k < 4; ++k) {
+        if (!digito(t[static_cast<std::size_t>(2 * k)], '7')) return false;
+        q[k] = t[static_cast<std::size_t>(2 * k)] - '0';
+    }
+    return q[0] != q[2] || q[1] != q[3];
+}
+
+// "jogada 1 7,4 6,3".
 bool leJogada(const std::string& linha, JogadaGuardada& j) {
-    auto digito = [](char c, char ate) { return c >= '0' && c <= ate; };
+    int q[4];
     if (linha.size() != 16 || linha.compare(0, 7, "jogada ") != 0 || !digito(linha[7], '2') ||
-        linha[7] == '0' || linha[8] != ' ' || linha[10] != ',' || linha[12] != ' ' || linha[14] != ',')
+        linha[7] == '0' || linha[8] != ' ' || !leQuadrados(linha.substr(9), q))
         return false;
-    for (std::size_t k : {9u, 11u, 13u, 15u})
-        if (!digito(linha[k], '7')) return false;
-    j = {linha[7] - '0', linha[9] - '0', linha[11] - '0', linha[13] - '0', linha[15] - '0'};
-    return j.xi != j.xf || j.yi != j.yf;
+    j = {linha[7] - '0', q[0], q[1], q[2], q[3]};
+    return true;
+}
+
+// "acabado 2 1 9 [[...]]", then the last move's squares or nothing.
+bool leAcabado(const std::string& linha, FimGuardado& f) {
+    std::istringstream l(linha.substr(8));
+    std::string vencedor, razao, camara, posicao;
+    long v = 0, r = 0;
+    if (!(l >> vencedor >> razao >> camara >> posicao) || !leInteiro(vencedor, 1, 2, v) ||
+        !leInteiro(razao, 0, static_cast<long>(RazaoFim::ultima), r) ||
+        idDeTexto<Camara>(camara) == Camara::invalido || !isBoardReply(posicao.c_str()))
+        return false;
+    std::string resto;
+    std::getline(l, resto);
+    f.temUltima = !resto.empty();
+    if (f.temUltima && (resto[0] != ' ' || !leQuadrados(resto.substr(1), f.ultima))) return false;
+    f.activo = true;
+    f.vencedor = static_cast<int>(v), f.razao = static_cast<int>(r);
+    f.camara = id(idDeTexto<Camara>(camara));
+    f.posicao = posicao;
+    return true;
 }
 
 bool falha(std::string& erro, const std::string& porque) {
@@ -49,6 +80,13 @@ std::string escreveJogo(const JogoGuardado& j) {
       << "posicao " << j.posicao << "\n";
     for (const JogadaGuardada& m : j.jogadas)
         s << "jogada " << m.lado << " " << m.xi << "," << m.yi << " " << m.xf << "," << m.yf << "\n";
+    const FimGuardado& f = j.fim;
+    if (f.activo) {
+        s << "acabado " << f.vencedor << " " << f.razao << " " << idParaTexto(idDeNumero<Camara>(f.camara))
+          << " " << f.posicao;
+        if (f.temUltima) s << " " << f.ultima[0] << "," << f.ultima[1] << " " << f.ultima[2] << "," << f.ultima[3];
+        s << "\n";
+    }
     s << "fim\n";
     return s.str();
 }
@@ -90,7 +128,12 @@ bool leJogo(const std::string& texto, JogoGuardado& j, std::string& erro) {
         return falha(erro, "bad position line");
     n.posicao = linha.substr(8);
     while (std::getline(linhas, linha) && linha != "fim") {
+        if (linha.rfind("acabado ", 0) == 0 && !n.fim.activo) {
+            if (!leAcabado(linha, n.fim)) return falha(erro, "bad end line");
+            continue;
+        }
         JogadaGuardada m;
+        if (n.fim.activo) return falha(erro, "a line after the end line: " + linha);
         if (!leJogada(linha, m) || n.jogadas.size() >= maximoJogadas) return falha(erro, "bad move line: " + linha);
         n.jogadas.push_back(m);
     }
@@ -114,5 +157,10 @@ JogoGuardado jogoActual() {
     boardSquares(filme ? estadoAntesFilme.tabuleiro : tabuleiro, casas);
     j.posicao = textoCompacto(casas);
     for (const mov& m : historico) j.jogadas.push_back({m.jogador, m.xi, m.yi, m.xf, m.yf});
+    const FimDeJogo& f = fimDeJogo;
+    if (f.activo) {
+        j.fim = {true, f.vencedor, static_cast<int>(f.razao), f.camara, f.posicao, f.temUltima, {}};
+        for (int k = 0; k < 4; ++k) j.fim.ultima[k] = f.ultima[k];
+    }
     return j;
 }

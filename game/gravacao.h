@@ -1,6 +1,6 @@
 // The saved game: what is kept of the game in progress between runs, as plain text.
 //
-//   cantos jogo 1            version line
+//   cantos jogo 2            version line (1 has no "acabado" line)
 //   modo 2                   0 none, 1 two players, 2 against the computer, 3 computers, -1 ended
 //   nivel 1
 //   vez 1                    side to move
@@ -10,15 +10,26 @@
 //   passagens 7              computer turns handled
 //   posicao [[2,2,...]]      the position shown, as the rules server writes boards
 //   jogada 1 7,4 6,3         one line per move, oldest first: side, origin, destination
+//   acabado 2 1 9 [[..]] 7,4 6,3   only while the end banner shows: the winner, the reason
+//                            (RazaoFim), the camera, the final position, its last move if any
 //   fim
 #pragma once
 #include <string>
 #include <vector>
 
-constexpr int versaoJogoGuardado = 1;
+constexpr int versaoJogoGuardado = 2;
 
 struct JogadaGuardada {
     int lado, xi, yi, xf, yf;
+};
+
+// The end of the last game, while its banner shows.
+struct FimGuardado {
+    bool activo = false;
+    int vencedor = 1, razao = 0, camara = 4;
+    std::string posicao;
+    bool temUltima = false;
+    int ultima[4] = {0, 0, 0, 0};
 };
 
 struct JogoGuardado {
@@ -27,6 +38,7 @@ struct JogoGuardado {
     int camara = 4, camaraActual = 1, passagensPC = 0;
     std::string posicao;  // a board text
     std::vector<JogadaGuardada> jogadas;
+    FimGuardado fim;
 };
 
 std::string escreveJogo(const JogoGuardado& jogo);

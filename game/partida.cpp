@@ -4,6 +4,8 @@
 #include "game/desfazer.h"
 #include "game/destinos.h"
 #include "game/globais.h"
+#include "game/refazer.h"
+#include "game/sugestao.h"
 #include "game/turno.h"
 #include "game/veredicto.h"
 
@@ -31,4 +33,6 @@ void comecaPartida() {
     limpaDestinos();
     anotaVeredicto(VeredictoJogada::nenhum);
     avisoJogadaPC = false;
+    esqueceRefazer();
+    esqueceSugestao();
 }

@@ -148,6 +148,20 @@ bool pedeDestinos(int x, int y, const char casas[64], bool marcados[8][8]) {
     return leDestinos(resposta, marcados);
 }
 
+bool temJogadas(int lado, const char* tabuleiro) {
+    char casas[64];
+    if (!boardSquares(tabuleiro, casas)) return true;
+    for (int k = 0; k < 64; ++k) {
+        if (casas[k] != '0' + lado) continue;
+        bool marcados[8][8];
+        if (!pedeDestinos(k % 8, k / 8, casas, marcados)) return true;
+        for (int x = 0; x < 8; ++x)
+            for (int y = 0; y < 8; ++y)
+                if (marcados[x][y]) return true;
+    }
+    return false;
+}
+
 const char* pedidoSaida() { return "quit.\n"; }
 
 bool respostaDeServidor(const std::string& resposta) { return resposta.compare(0, 3, "ok.") == 0; }

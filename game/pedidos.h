@@ -50,6 +50,10 @@ bool verificaTerminacao(int lado, int feitas, const char* tabuleiro, Desfecho& d
 // gave no list.
 bool pedeDestinos(int x, int y, const char casas[64], bool marcados[8][8]);
 
+// Whether side `lado` has any move on `tabuleiro`: "destinos" for each of its pieces. True
+// when the server cannot say.
+bool temJogadas(int lado, const char* tabuleiro);
+
 // "quit." and whether a reply to it is a rules server's ("ok."): how a program on the port
 // is told from another.
 const char* pedidoSaida();

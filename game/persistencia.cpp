@@ -7,6 +7,7 @@
 #include "game/ficheiros.h"
 #include "game/globais.h"
 #include "game/gravacao.h"
+#include "game/linhas.h"
 #include "game/retoma.h"
 
 namespace {
@@ -16,11 +17,45 @@ void diz(const std::string& texto) {
     std::fflush(stdout);
 }
 
+// Nothing may be saved over a game that waits for the server, nor over a newer version's.
+bool emEspera = false;
+bool ficheiroMaisNovo = false;
+JogoGuardado jogoEmEspera;
+
 void guarda() {
+    alteracoesGravadas = alteracoesJogo;
+    // Nor over the game of another window, which keeps it.
+    if (!donoDoJogo || emEspera || ficheiroMaisNovo) return;
     const std::string pasta = pastaEstado();
     if (!criaPasta(pasta) || !escreveAtomico(ficheiroJogo(), escreveJogo(jogoActual())))
         diz("Nao foi possivel guardar o jogo em " + ficheiroJogo() + "\n");
-    alteracoesGravadas = alteracoesJogo;
+}
+
+void poeDeParteComAviso(const std::string& caminho, const std::string& erro) {
+    const std::string posto = poeDeParte(caminho);
+    diz("Jogo guardado invalido (" + erro + "): posto de parte em " + (posto.empty() ? caminho : posto) +
+        "; jogo novo\n");
+}
+
+// Resumes `jogo`, read from `caminho`; a bad one is put aside, one without a judge waits.
+void retoma(const JogoGuardado& jogo, const std::string& caminho, bool primeiraVez) {
+    std::string erro;
+    switch (retomaJogo(jogo, erro)) {
+    case Retoma::retomado:
+        emEspera = false;
+        diz("Jogo retomado de " + caminho + ": " + std::to_string(jogo.jogadas.size()) + " jogadas\n");
+        break;
+    case Retoma::semServidor:
+        // Nothing is wrong with the file: it waits for the server.
+        if (primeiraVez) diz("Jogo guardado nao retomado (" + erro + "): fica em " + caminho + "\n");
+        jogoEmEspera = jogo;
+        emEspera = true;
+        break;
+    case Retoma::invalido:
+        emEspera = false;
+        poeDeParteComAviso(caminho, erro);
+        break;
+    }
 }
 
 }  // namespace
@@ -28,31 +63,35 @@ void guarda() {
 std::string ficheiroJogo() { return pastaEstado() + "/jogo"; }
 
 void carregaJogoGuardado() {
+    emEspera = ficheiroMaisNovo = false;
     const std::string caminho = ficheiroJogo();
     std::string texto, erro;
-    if (pastaEstado().empty() || !existeFicheiro(caminho)) return;
+    if (!donoDoJogo || pastaEstado().empty() || !existeFicheiro(caminho)) return;
     JogoGuardado jogo;
-    Retoma r = Retoma::invalido;
-    if (!leFicheiro(caminho, texto))
+    if (!leFicheiro(caminho, texto)) {
         erro = "cannot be read";
-    else if (leJogo(texto, jogo, erro))
-        r = retomaJogo(jogo, erro);
-    if (r == Retoma::retomado) {
-        diz("Jogo retomado de " + caminho + ": " + std::to_string(jogo.jogadas.size()) + " jogadas\n");
-    } else if (r == Retoma::semServidor) {
-        // Nothing is wrong with the file: it waits for a run with the server.
-        diz("Jogo guardado nao retomado (" + erro + "): fica em " + caminho + "\n");
-    } else {
-        poeDeParte(caminho);
-        diz("Jogo guardado invalido (" + erro + "): posto de parte em " + caminho + ".bad; jogo novo\n");
+    } else if (leVersao(texto.substr(0, texto.find('\n')), "cantos jogo", versaoJogoGuardado) == Versao::nova) {
+        ficheiroMaisNovo = true;
+        diz("Jogo guardado por uma versao mais recente: fica intacto em " + caminho +
+            "; este jogo nao sera guardado\n");
+        return;
+    } else if (leJogo(texto, jogo, erro)) {
+        return retoma(jogo, caminho, true);
     }
+    poeDeParteComAviso(caminho, erro);
 }
+
+void retomaJogoEmEspera() {
+    if (emEspera) retoma(jogoEmEspera, ficheiroJogo(), false);
+}
+
+bool jogoGuardadoEmEspera() { return emEspera; }
 
 void guardaJogoSeMudou() {
     if (alteracoesJogo != alteracoesGravadas) guarda();
 }
 
 void guardaJogoAoSair() {
-    // Only a game with moves: a fresh game replaces the saved one with its first move.
-    if (alteracoesJogo != 0 && !historico.empty()) guarda();
+    // The camera in view too, which no change counts; nothing when the run changed nothing.
+    if (alteracoesJogo != 0) guarda();
 }

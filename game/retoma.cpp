@@ -5,7 +5,9 @@
 #include <cstdio>
 
 #include "game/animacao.h"
+#include "game/fim_jogo.h"
 #include "game/globais.h"
+#include "game/ids.h"
 #include "game/julgamento.h"
 #include "game/pedidos.h"
 #include "game/partida.h"
@@ -71,11 +73,37 @@ void tomaJogo(const JogoGuardado& j, const std::vector<Casas>& antes) {
     placar.setPontos2(vitorias2);
     camara = j.camara, camaraActual = j.camaraActual;
     passagensPC = j.passagensPC;
+    const FimGuardado& f = j.fim;
+    dispensaFimDeJogo();
+    if (f.activo)
+        mostraFimDeJogo(f.vencedor, static_cast<RazaoFim>(f.razao), f.camara, f.posicao, f.temUltima, f.ultima);
+}
+
+// What the file says of itself: the sides take turns from the first mover on, the side to
+// move and the counts follow from the moves, and moves belong to a game in progress.
+bool eUmJogo(const JogoGuardado& j, std::string& erro) {
+    const bool emJogo = j.modo == id(Modo::doisJogadores) || j.modo == id(Modo::contraComputador) ||
+                        j.modo == id(Modo::computadores);
+    if (!emJogo && !j.jogadas.empty()) return erro = "moves saved with no game in progress", false;
+    if (emJogo && j.fim.activo) return erro = "an end banner over a game in progress", false;
+    int feitas[3] = {0, 0, 0};
+    for (std::size_t k = 0; k < j.jogadas.size(); ++k) {
+        const int lado = j.jogadas[k].lado;
+        if (k > 0 && lado != outro(j.jogadas[k - 1].lado))
+            return erro = "move " + std::to_string(k + 1) + " is out of turn", false;
+        ++feitas[lado];
+    }
+    if (!j.jogadas.empty() && j.jogador != outro(j.jogadas.back().lado))
+        return erro = "the side to move does not follow from the moves", false;
+    if (j.jogadas1 != feitas[1] || j.jogadas2 != feitas[2])
+        return erro = "the move counts do not follow from the moves", false;
+    return true;
 }
 
 }  // namespace
 
 Retoma retomaJogo(const JogoGuardado& j, std::string& erro) {
+    if (!eUmJogo(j, erro)) return Retoma::invalido;
     std::vector<Casas> posicoes{casasDe(tabuleiroInicial)};
     for (std::size_t k = 0; k < j.jogadas.size(); ++k) {
         Casas depois;
@@ -94,10 +122,19 @@ Retoma retomaJogo(const JogoGuardado& j, std::string& erro) {
         erro = "the moves do not end on the saved position";
         return Retoma::invalido;
     }
-    if (j.modo == -1 || j.modo == 0) {
-        // No game was in progress: only the scoreboard carries over.
-        if (!j.jogadas.empty()) {
-            erro = "moves saved with no game in progress";
+    if (!j.jogadas.empty()) {
+        // The last move is asked about as the turn step asked: a game the rules have ended
+        // was never left in progress.
+        const JogadaGuardada& ultima = j.jogadas.back();
+        const int antes = (ultima.lado == 1 ? j.jogadas1 : j.jogadas2) - 1;
+        Desfecho d;
+        int r;
+        if (!verificaTerminacao(ultima.lado, antes, comoTexto(posicoes.back()).c_str(), d, r)) {
+            erro = "no answer from the rules server";
+            return Retoma::semServidor;
+        }
+        if (d != Desfecho::continua) {
+            erro = "the game had already ended";
             return Retoma::invalido;
         }
     }

@@ -9,6 +9,7 @@
 #include "game/globais.h"
 #include "game/ids.h"
 #include "game/turno.h"
+#include "game/veredicto.h"
 
 namespace {
 
@@ -18,8 +19,17 @@ constexpr std::size_t cabecalhoRegisto = 3;
 // Cameras from which the view turns to the side that picks.
 bool camaraDeMenu() { return camara == id(Camara::livre) || camara == id(Camara::deCima); }
 
+// With "RodaCamara" on the player chose where to look: a chosen view from above stays.
 void seguePeloJogador() {
-    if (camaraDeMenu()) camara = camaraActual = jogador;
+    if (camaraDeMenu() && !(rodaCamara == 1 && camara == id(Camara::deCima)))
+        camara = camaraActual = jogador;
+}
+
+// A verdict belongs to the move it judged: a new pick starts another move.
+void esqueceVeredicto() {
+    if (ultimoVeredicto == VeredictoJogada::jogadaValida ||
+        ultimoVeredicto == VeredictoJogada::jogadaInvalida)
+        anotaVeredicto(VeredictoJogada::nenhum);
 }
 
 void escolhePeca(int peca) {
@@ -76,9 +86,11 @@ void handlePick(int name) {
     const Escolha e = leNome(name);
     switch (e.alvo) {
     case Alvo::peca:
+        esqueceVeredicto();
         escolhePeca(e.peca);
         break;
     case Alvo::casa:
+        esqueceVeredicto();
         escolheCasa(e.x, e.y);
         break;
     case Alvo::relogio:
@@ -88,4 +100,11 @@ void handlePick(int name) {
     default:
         break;
     }
+}
+
+int nomeNaCasa(int x, int y) {
+    if (x < 0 || x > 7 || y < 0 || y > 7) return nomeFundo;
+    for (std::size_t k = 0; k < pecas.size() && k < numeroPecas; ++k)
+        if (pecas[k].x == x && pecas[k].y == y) return nomeDe(Escolha::daPeca(int(k)));
+    return casas[x][y] == 0 ? nomeDe(Escolha::daCasa(x, y)) : nomeFundo;
 }

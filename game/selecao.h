@@ -9,3 +9,7 @@ constexpr std::size_t tamanhoSelecao = 512;
 void processHits(int count, const unsigned int* buffer);
 // Acts on one pick name: a piece, an empty square, the clock button or a menu item.
 void handlePick(int name);
+
+// The name a click on square (x, y) gives when it lands there: the piece standing on it,
+// otherwise the empty square's name; 0 (the board) for a square neither names.
+int nomeNaCasa(int x, int y);

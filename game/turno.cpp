@@ -16,6 +16,7 @@
 #include "game/julgamento.h"
 #include "game/partida.h"
 #include "game/pedidos.h"
+#include "game/refazer.h"
 #include "game/veredicto.h"
 
 extern const char tabuleiroInicial[] =
@@ -60,6 +61,7 @@ void registaJogada(const char tab[tamanhoTexto]) {
     mov movimento{xi, xf, yi, yf, {}, jogador};
     copiaTexto(movimento.tabuleiro, tab);
     historico.push_back(movimento);
+    anotaJogadaFeita(jogador, xi, yi, xf, yf);
     ++nJogadas;
     ++alteracoesJogo;
 }
@@ -139,7 +141,7 @@ void vezDoisJogadores() {
     int fim;
     if (!perguntaFim(jogadasDe(jogador), depois, d, fim)) return largaSelecao();
     // The turning camera looks from the side to move next.
-    if (rodaCamara == 1) camara = id(camaraDoLado(outro(jogador)));
+    rodaParaOLado(outro(jogador));
     registaJogada(tabuleiro);
     diz("\n%d\n", nJogadas);
     diz("Jogada Valida!\n");
@@ -210,7 +212,30 @@ bool perguntaAoComputador(RespostaTabuleiro& r) {
     return r.estado == Resposta::feita || r.estado == Resposta::recusada;
 }
 
+// The computer's answer that Undo took back comes back as it was, judged by the rules
+// server as a player's move is; the computer is not asked again. False when there is none.
+bool refazRespostaPC() {
+    Jogada j;
+    if (!respostaPorRefazer(j.xi, j.yi, j.xf, j.yf)) {
+        refazPC = false;
+        return false;
+    }
+    RespostaTabuleiro r = validaJogada(j, tabuleiro, jogador);
+    if (r.estado == Resposta::semLigacao) {
+        semLigacao();
+        return true;
+    }
+    refazPC = false;
+    if (r.estado != Resposta::feita) return false;
+    r.jogada = j;
+    if (!aceitaJogadaPC(r, true)) return true;
+    jogador = 1;
+    largaSelecao();
+    return true;
+}
+
 void vezDoComputadorContraJogador() {
+    if (refazPC && refazRespostaPC()) return;
     RespostaTabuleiro r;
     if (!perguntaAoComputador(r)) return;
     // The first replies after a reset are warm-up: the same request goes out again.
@@ -269,11 +294,30 @@ void turnStep() {
     }
 }
 
+bool turnoPorDar() {
+    if (animando || filmeActivo()) return false;
+    switch (idDeNumero<Modo>(modo)) {
+    case Modo::doisJogadores:
+        return selecaoCompleta();
+    case Modo::contraComputador:
+        return jogador != 1 || selecaoCompleta();
+    case Modo::computadores:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void resetGame() {
     // The last move is not animated: the pieces jump back.
     comecaPartida();
     nivel = -1;
     modo = id(Modo::acabado);
+}
+
+void rodaParaOLado(int lado) {
+    // The view from above was chosen over the players' cameras: it stays.
+    if (rodaCamara == 1 && camara != id(Camara::deCima)) camara = id(camaraDoLado(lado));
 }
 
 void restartClock() {
@@ -286,6 +330,8 @@ namespace {
 // A mode choice goes on from the position shown; a move picked or left over from the
 // computer's passes before it must not be sent as the next player's move.
 void comecaModo(Modo novoModo) {
+    // The player has moved on from the last game's end.
+    dispensaFimDeJogo();
     camara = id(Camara::livre);
     restartClock();
     largaSelecao();
@@ -299,6 +345,8 @@ void menuChoice(int name) {
     if (e.alvo == Alvo::relogio) return restartClock();
     if (e.alvo != Alvo::menu) return;
     bool comNivel = nivel == 1 || nivel == 2;
+    // The saved game follows the mode and level chosen, even before a move is made.
+    ++alteracoesJogo;
     switch (e.item) {
     case ItemMenu::doisJogadores:
         comecaModo(Modo::doisJogadores);

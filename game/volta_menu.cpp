@@ -12,4 +12,6 @@ void voltaAoMenu() {
     resetGame();
     camara = id(Camara::menu);
     dispensaFimDeJogo();
+    // The saved game follows: the next start shows the menu, not the game left.
+    ++alteracoesJogo;
 }

@@ -3,11 +3,17 @@
 
     The game's window waits for every reply, so a reply goes out as one
     write on a socket with Nagle's algorithm off.
+
+    Several windows may share one server.  Started for them, it may end
+    itself once none is left, so that it outlives every window and none
+    has to stop it.
 */
 
 :- module(rede,
           [ escutar/2,                % ?Porta, -Socket
             servir/1,                 % +Socket
+            servir/2,                 % +Socket, +Opcoes
+            clientes/1,               % -N
             atender_ligacao/2,        % +In, +Out
             ler_pedido/4,             % +In, +Pendente0, -Pedido, -Pendente
             tamanho_maximo/1          % -Bytes
@@ -44,6 +50,19 @@ escutar(Porta, Socket) :-
 %   start one thread closes that connection only.
 
 servir(Socket) :-
+    servir(Socket, []).
+
+%!  servir(+Socket, +Opcoes)
+%   As servir/1.  With sai_sem_clientes(Segundos) in Opcoes the process
+%   ends (halt(0)) once it has had no client for Segundos seconds on end,
+%   counted from the start or from the last client's leaving.  Must run in
+%   the process's main thread, which the ending interrupts.
+
+servir(Socket, Opcoes) :-
+    (   memberchk(sai_sem_clientes(Segundos), Opcoes)
+    ->  vigiar(Segundos)
+    ;   true
+    ),
     repeat,
     catch(aceitar(Socket), E, ( print_message(warning, E), sleep(0.05) )),
     fail.
@@ -51,13 +70,61 @@ servir(Socket) :-
 aceitar(Socket) :-
     tcp_accept(Socket, Cliente, _Par),
     setup_call_cleanup(
-        tcp_open_socket(Cliente, In, Out),
+        ( tcp_open_socket(Cliente, In, Out), chegou ),
         arrancar(Cliente, In, Out, Arrancou),
-        ( Arrancou == true -> true ; fechar(In, Out) )).
+        ( Arrancou == true -> true ; fechar(In, Out), partiu )).
 
 arrancar(Cliente, In, Out, true) :-
     catch(tcp_setopt(Cliente, nodelay), _, true),
-    thread_create(atender_ligacao(In, Out), _, [detached(true)]).
+    thread_create(call_cleanup(atender_ligacao(In, Out), partiu), _,
+                  [detached(true)]).
+
+%!  clientes(-N) is det.
+%   The number of connections being served now.
+
+clientes(N) :-
+    flag(rede_clientes, N, N).
+
+chegou :-
+    flag(rede_clientes, N, N+1).
+
+partiu :-
+    get_time(Agora),
+    with_mutex(rede_clientes,
+               ( flag(rede_ultima_saida, _, Agora),
+                 flag(rede_clientes, N, N-1) )).
+
+%   A watcher thread sees the server idle; the ending itself runs in the
+%   main thread, the only one that takes clients in, so a client accepted
+%   meanwhile is never dropped by it.
+
+vigiar(Segundos) :-
+    get_time(Agora),
+    flag(rede_ultima_saida, _, Agora),
+    thread_self(Principal),
+    Passo is max(0.05, min(1.0, Segundos / 4)),
+    thread_create(vigia(Principal, Segundos, Passo), _,
+                  [detached(true), alias(rede_vigia)]).
+
+vigia(Principal, Segundos, Passo) :-
+    repeat,
+    sleep(Passo),
+    ocioso(Segundos),
+    thread_signal(Principal, sair_se_ocioso(Segundos)),
+    fail.
+
+ocioso(Segundos) :-
+    with_mutex(rede_clientes,
+               ( flag(rede_clientes, 0, 0),
+                 flag(rede_ultima_saida, Desde, Desde) )),
+    get_time(Agora),
+    Agora - Desde >= Segundos.
+
+sair_se_ocioso(Segundos) :-
+    (   ocioso(Segundos)
+    ->  halt(0)
+    ;   true
+    ).
 
 %!  atender_ligacao(+In, +Out)
 %   Talks to one client until it says quit, hangs up, sends an oversized

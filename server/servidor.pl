@@ -3,6 +3,10 @@
         swipl server/servidor.pl              listens on 127.0.0.1:60070
         swipl server/servidor.pl --port=N     another port (tests); 0 picks
                                               a free one
+        swipl server/servidor.pl --sai-sem-clientes=S
+                                              ends by itself once no client
+                                              has been connected for S
+                                              seconds (0.1 to 86400)
 
     On start it prints the address it listens on.  When the port is taken it
     says so on standard error and exits with status 1.
@@ -17,9 +21,10 @@ porta_padrao(60070).
 
 main(Argv) :-
     argv_options(Argv, _, Opcoes),
-    (   porta(Opcoes, Porta)
-    ->  arrancar(Porta)
-    ;   format(user_error, "Server: usage: swipl servidor.pl [--port=N], N from 0 to 65535~n", []),
+    (   porta(Opcoes, Porta),
+        servico(Opcoes, Servico)
+    ->  arrancar(Porta, Servico)
+    ;   format(user_error, "Server: usage: swipl servidor.pl [--port=N] [--sai-sem-clientes=S], N from 0 to 65535, S seconds from 0.1 to 86400~n", []),
         halt(2)
     ).
 
@@ -30,12 +35,22 @@ porta(Opcoes, Porta) :-
     ;   porta_padrao(Porta)
     ).
 
-arrancar(Porta) :-
+%   A server the game starts for its windows ends a while after the last
+%   of them has gone.
+
+servico(Opcoes, Servico) :-
+    (   memberchk(sai_sem_clientes(S), Opcoes)
+    ->  number(S), S >= 0.1, S =< 86400,
+        Servico = [sai_sem_clientes(S)]
+    ;   Servico = []
+    ).
+
+arrancar(Porta, Servico) :-
     catch(escutar(Porta, Socket), E, true),
     (   var(E)
     ->  format("Server: listening on 127.0.0.1:~d~n", [Porta]),
         flush_output,
-        servir(Socket)
+        servir(Socket, Servico)
     ;   E = error(socket_error(eaddrinuse, _), _)
     ->  format(user_error, "Server: port ~w on 127.0.0.1 is already in use; is another rules server running?~n", [Porta]),
         halt(1)

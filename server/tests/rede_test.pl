@@ -1,5 +1,7 @@
 :- use_module(library(plunit)).
 :- use_module(library(socket)).
+:- use_module(library(process)).
+:- use_module(library(readutil)).
 :- use_module(apoio).
 :- use_module('../rede').
 
@@ -116,3 +118,85 @@ test(porta_ocupada, throws(error(socket_error(eaddrinuse, _), _))) :-
     escutar(P, _).
 
 :- end_tests(rede).
+
+%   The server as the game starts it for its windows, a process of its
+%   own, which ends itself once no window is left.
+
+servidor_pl(Servidor) :-
+    source_file(servidor_pl(_), Aqui),
+    file_directory_name(Aqui, Dir),
+    directory_file_path(Dir, '../servidor.pl', Servidor).
+
+processo(Opcoes, Pid, Porta) :-
+    servidor_pl(Servidor),
+    process_create(path(swipl), [Servidor, '--port=0'|Opcoes],
+                   [stdout(pipe(Saida)), stderr(null), process(Pid)]),
+    read_line_to_string(Saida, Linha),
+    close(Saida),
+    split_string(Linha, ":", " ", Partes),
+    last(Partes, PS),
+    number_string(Porta, PS).
+
+ligar_a(Porta, In, Out) :-
+    tcp_connect('127.0.0.1':Porta, Par, []),
+    stream_pair(Par, In, Out),
+    set_stream(In, timeout(20)).
+
+%   Its exit status once it ends within Segundos, or vivo.  process_wait/3
+%   waits either not at all or for ever on this system, so it is polled.
+vivo_apos(Pid, Segundos, Estado) :-
+    get_time(T0),
+    Limite is T0 + Segundos,
+    repeat,
+    process_wait(Pid, Estado0, [timeout(0)]),
+    get_time(Agora),
+    (   Estado0 \== timeout
+    ->  !, Estado = Estado0
+    ;   Agora >= Limite
+    ->  !, Estado = vivo
+    ;   sleep(0.05),
+        fail
+    ).
+
+parar(Pid) :-
+    catch(process_kill(Pid), _, true),
+    catch(process_wait(Pid, _), _, true).
+
+:- begin_tests(sai_sem_clientes).
+
+test(serve_ate_o_ultimo_cliente_partir) :-
+    processo(['--sai-sem-clientes=0.5'], Pid, Porta),
+    call_cleanup(
+        ( ligar_a(Porta, In1, Out1),
+          ligar_a(Porta, In2, Out2),
+          inicial_texto(B),
+          format(string(T), "verificaTerminacao(1,0,~w).\n", [B]),
+          % the first window goes, saying quit as the game does
+          enviar(Out1, "quit.\n"), resposta(In1, R1), R1 == "ok",
+          fechar(In1, Out1),
+          vivo_apos(Pid, 1.5, vivo),
+          enviar(Out2, T), resposta(In2, R2), R2 == "1",
+          % the last one hangs up without a word
+          fechar(In2, Out2),
+          vivo_apos(Pid, 15, Estado),
+          Estado == exit(0) ),
+        parar(Pid)).
+
+test(sem_cliente_nenhum_tambem_sai) :-
+    processo(['--sai-sem-clientes=0.5'], Pid, _),
+    call_cleanup(( vivo_apos(Pid, 15, Estado), Estado == exit(0) ),
+                 parar(Pid)).
+
+test(sem_a_opcao_fica) :-
+    processo([], Pid, _),
+    call_cleanup(vivo_apos(Pid, 1.5, vivo), parar(Pid)).
+
+test(opcao_fora_dos_limites) :-
+    forall(member(O, ['--sai-sem-clientes=0', '--sai-sem-clientes=nunca']),
+           ( servidor_pl(Servidor),
+             process_create(path(swipl), [Servidor, O],
+                            [stdout(null), stderr(null), process(Pid)]),
+             process_wait(Pid, Estado),
+             Estado == exit(2) )).
+
+:- end_tests(sai_sem_clientes).

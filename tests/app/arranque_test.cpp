@@ -1,4 +1,5 @@
 // The program itself under the test's X display: its window, and Escape ending it cleanly.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -79,6 +80,26 @@ TEST_F(Arranque, ClosingTheWindowStillSendsTheQuitRequestAndEndsWithStatusZero) 
         EXPECT_EQ(cantos.espera(10), 0);
         EXPECT_NE(cantos.saida().find("Asking prolog to quit"), std::string::npos);
     }
+    teste::apagaPastaCenarios(pasta);
+}
+
+TEST_F(Arranque, ASceneryInTheFolderItStartsInIsTheOneLoadedACantosDataWithoutOneIsPassedOver) {
+    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
+    const std::string pasta = teste::pastaCenarios();
+    ASSERT_FALSE(pasta.empty());
+    const std::string vazia = pasta + "/vazia";
+    ASSERT_EQ(mkdir(vazia.c_str(), 0700), 0);
+    {
+        // The build tree's runtime folder, beside the program, holds a japan.sgx of its own.
+        teste::Programa cantos(pasta, teste::caminhoPrograma(), vazia, true, pasta + "/casa");
+        ASSERT_FALSE(teste::procuraJanela().empty()) << "no window appeared\n" << cantos.saida();
+        ASSERT_TRUE(cantos.esperaSaida("global attributes: ")) << cantos.saida();
+        const std::string saida = cantos.saida();
+        EXPECT_NE(saida.find("global attributes: 8 10 10 10 japao\n"), std::string::npos) << saida;
+        EXPECT_EQ(teste::Programa::conta(saida, "CANTOS_DATA=" + vazia + " holds no sceneries"), 1) << saida;
+    }
+    rmdir(vazia.c_str());
+    teste::executa("rm -rf '" + pasta + "/casa'");
     teste::apagaPastaCenarios(pasta);
 }
 

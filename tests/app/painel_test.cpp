@@ -1,5 +1,6 @@
 // The panel's rules that need no window: ball, drag areas, lists, routing of clicks.
 #include <cmath>
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -184,12 +185,23 @@ TEST(FilaRato, DifferentButtonsMayChangeInTheSameFrame) {
     EXPECT_EQ(fila.novoFrame().size(), 2u);
 }
 
-TEST(AreaVista, IsTheWindowAboveThePanelStrip) {
-    const AreaVista a = areaVista(550, 550);
-    EXPECT_EQ(a.x, 0);
-    EXPECT_EQ(a.y, alturaPainel);
-    EXPECT_EQ(a.largura, 550);
-    EXPECT_EQ(a.altura, 550 - alturaPainel);
+TEST(AreaVista, IsTheWindowBetweenThePanelAndTheStatusStripsAtEveryScale) {
+    struct {
+        int largura, altura;
+        float escala;
+    } janelas[] = {{550, 550, 1.0f}, {1024, 768, 1.25f}, {1920, 1080, 1.75f}, {3840, 2160, 3.0f}};
+    for (const auto& j : janelas) {
+        escalaJanela = escalaDaJanela(j.largura, j.altura, 96.0f);
+        EXPECT_FLOAT_EQ(escalaJanela, j.escala) << j.largura;
+        const AreaVista a = areaVista(j.largura, j.altura);
+        EXPECT_EQ(a.x, 0);
+        EXPECT_EQ(a.y, alturaDoPainel());
+        EXPECT_EQ(a.largura, j.largura);
+        EXPECT_EQ(a.y + a.altura, j.altura - alturaDoEstado()) << "the view ends under the status";
+    }
+    EXPECT_FLOAT_EQ(escalaDaJanela(550, 550, 192.0f), 2.0f) << "a high-density screen";
+    escalaJanela = 1.0f;
+    EXPECT_EQ(alturaDoPainel(), alturaPainel);
     const AreaVista pequena = areaVista(300, 40);
     EXPECT_GE(pequena.altura, 1) << "a window lower than the panel still has a viewport";
 }
@@ -211,6 +223,9 @@ TEST(Estado, TurnColourFollowsTheMaterialAndTheWarningKeepsItsOrder) {
     EXPECT_STREQ(compoeEstado(s).aviso, "O computador está a pensar…");
 
     s.jogador = 1;
+    // A second window's note yields to anything the player must know now.
+    s.semGravar = true;
+    EXPECT_STREQ(compoeEstado(s).aviso, "Outra janela guarda o jogo: esta não o grava");
     s.veredicto = VeredictoJogada::jogadaInvalida;
     s.textoVeredicto = "Jogada inválida: essa peça é do adversário";
     EXPECT_STREQ(compoeEstado(s).aviso, s.textoVeredicto);
@@ -227,6 +242,30 @@ TEST(Estado, TurnColourFollowsTheMaterialAndTheWarningKeepsItsOrder) {
     EXPECT_STREQ(compoeEstado(menu).vez, "");
     menu.nivel = 1;
     EXPECT_STREQ(compoeEstado(menu).aviso, "") << "a level was chosen since";
+    menu.menu = true;
+    EXPECT_STREQ(compoeEstado(menu).vez, "Teclas: 1, 2, 3 escolhem o modo · F1, F2 o nível");
+}
+
+// What the status says of the turn: the move count, the rule from the 30th move, the film
+// and the suggestion in its place among the warnings.
+TEST(Estado, MoveCountSuggestionAndFilm) {
+    Situacao s;
+    s.modo = 1;
+    s.jogadaDaVez = 12;
+    EXPECT_STREQ(compoeEstado(s).vez, "Vez de Jog1 (peças escuras) · 12.ª jogada");
+    s.jogadaDaVez = 30;
+    EXPECT_STREQ(compoeEstado(s).vez,
+                 "Vez de Jog1 (peças escuras) · 30.ª jogada: nenhuma peça pode ficar no canto de partida");
+    s.sugestao = 1;
+    std::snprintf(s.textoSugestao, sizeof s.textoSugestao, "h2–g3");
+    s.veredicto = VeredictoJogada::jogadaValida;
+    s.textoVeredicto = "Jogada válida";
+    EXPECT_STREQ(compoeEstado(s).aviso, "Sugestão: h2–g3");
+    EXPECT_EQ(compoeEstado(s).tom, Tom::sugestao);
+    s.nota = "Partida gravada em /tmp/x.txt";
+    EXPECT_STREQ(compoeEstado(s).aviso, s.nota);
+    s.filme = true;
+    EXPECT_STREQ(compoeEstado(s).vez, "") << "the film is no one's turn";
 }
 
 TEST(Listas, TheCameraListNamesTheMenuCameraToo) {

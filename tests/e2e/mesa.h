@@ -5,14 +5,15 @@
 
 namespace mesa {
 
-constexpr int largura = 550, altura = 550, painel = 130;
+constexpr int largura = 550, altura = 550, painel = 130, estado = 52;
 constexpr double casa = 5.0 / 8.0;
 
 struct Ponto {
     int x, y;  // window pixels from the top left
 };
 
-// Where a camera shows world point p: the game's frustum on the viewport above the panel.
+// Where a camera shows world point p: the game's frustum on the viewport between the
+// status strip and the panel.
 // The view is rows of an affine matrix.
 struct Vista {
     double m[3][4];
@@ -20,12 +21,12 @@ struct Vista {
     Ponto janela(double x, double y, double z) const {
         double e[3];
         for (int i = 0; i < 3; ++i) e[i] = m[i][0] * x + m[i][1] * y + m[i][2] * z + m[i][3];
-        const double aspecto = double(largura) / (altura - painel);
+        const double alturaVista = altura - painel - estado;
+        const double aspecto = double(largura) / alturaVista;
         const double nx = 0.1 * e[0] / (0.04 * aspecto) / -e[2];
         const double ny = 0.1 * e[1] / 0.04 / -e[2];
-        const double alturaVista = altura - painel;
         return {int(std::lround((nx + 1) / 2 * largura)),
-                int(std::lround(alturaVista - (ny + 1) / 2 * alturaVista))};
+                int(std::lround(estado + alturaVista - (ny + 1) / 2 * alturaVista))};
     }
 };
 
@@ -93,7 +94,9 @@ inline Ponto corpo(const Vista& v, int x, int y) {
 inline Ponto casaVazia(const Vista& v, int x, int y) {
     return v.janela((x + 0.5) * casa, 0.1, (y + 0.5) * casa);
 }
-const Ponto botaoUndo{338, 437}, botaoFilme{338, 464}, botaoGravar{338, 517}, cantoDoPainel{4, 546};
+const Ponto botaoUndo{300, 435}, botaoRefazer{360, 435}, botaoSugestao{305, 456},
+    botaoMenu{368, 456}, botaoFilme{330, 477}, botaoRodaCamara{320, 498}, botaoGravar{330, 519},
+    cantoDoPainel{4, 546};
 const Ponto caixaAjudas{412, 528};
 
 }  // namespace mesa

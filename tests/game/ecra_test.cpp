@@ -76,6 +76,8 @@ TEST(FimDeJogo, TheReasonFollowsTheRulesInTheirOrder) {
     EXPECT_EQ(razaoDoFim(lados, 2, 30, false), RazaoFim::desconhecida);
     EXPECT_EQ(razaoDoFim(lados, 2, 100, false), RazaoFim::distancia);
     EXPECT_EQ(razaoDoFim(lados, 2, 100, true), RazaoFim::distancia);
+    // From move 100 on, the other side left without a move still comes before distance.
+    EXPECT_EQ(razaoDoFim(lados, 2, 130, true, false), RazaoFim::semJogadas);
     EXPECT_EQ(razaoDoFim(lados, 2, 99, true), RazaoFim::semJogadas);
 
     // The banner's words: the winner, and the loser where the rule is about the loser.

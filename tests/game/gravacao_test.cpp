@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "game/com_servidor.h"
 #include "game/ficheiros.h"
@@ -57,27 +58,69 @@ TEST_F(Gravacao, AGameSavedAfterItsMovesIsResumedAndJudgedFromThere) {
     EXPECT_NE(joga(6, 5, 5, 4).find("Jogada Valida"), std::string::npos);
 }
 
-// Each bad file: one message, a fresh game, the file kept aside and not overwritten.
-TEST_F(Gravacao, BadFilesArePutAsideAndTheGameStartsFresh) {
-    calado([] { handlePick(501); });
-    joga(7, 4, 6, 3);
-    const std::string bom = escreveJogo(jogoActual());
-    const std::string ilegal =
-        bom.substr(0, bom.find("jogada")) + "jogada 1 7,7 3,3\nfim\n";
-    const std::string outraPosicao = bom.substr(0, bom.find("posicao")) + "posicao " +
-                                     tabuleiroInicialTexto + bom.substr(bom.find("\njogada"));
-    const std::string casos[] = {"",
-                                 bom.substr(0, bom.size() / 2),
-                                 bom.substr(0, bom.size() - 4),
-                                 std::string("\x7f" "ELF\x01\x02\0\0garbage", 16),
-                                 "cantos jogo 2\n" + bom.substr(bom.find('\n') + 1),
-                                 ilegal,
-                                 outraPosicao};
-    for (const std::string& conteudo : casos) {
-        SCOPED_TRACE("file: " + conteudo);
+// A saved game written from its moves, as the game writes them.
+JogoGuardado jogoDe(int modoJogo, const std::vector<JogadaGuardada>& jogadas) {
+    JogoGuardado j;
+    j.modo = modoJogo;
+    std::string posicao = tabuleiroInicialTexto;
+    for (const JogadaGuardada& m : jogadas) {
+        posicao = comJogada(posicao, m.xi, m.yi, m.xf, m.yf);
+        ++(m.lado == 1 ? j.jogadas1 : j.jogadas2);
+        j.jogador = 3 - m.lado;
+    }
+    j.posicao = posicao;
+    j.jogadas = jogadas;
+    return j;
+}
+
+// Each bad file: one message with the reason, a fresh game, the file kept aside and not
+// overwritten. Files that are whole saved games in form but not games: out of turn, counts
+// or side to move that do not follow, a position the moves do not reach, a game the rules
+// had already ended.
+TEST_F(Gravacao, FilesThatAreNotGamesArePutAsideAndNoneIsResumed) {
+    const JogadaGuardada a{1, 7, 4, 6, 3}, b{2, 0, 3, 1, 4}, c{1, 6, 5, 5, 4};
+    const std::string bom = escreveJogo(jogoDe(1, {a, b}));
+    JogoGuardado foraDeVez = jogoDe(1, {a, c});
+    JogoGuardado foraDeVezSemContas = foraDeVez;  // as the issue found it: vez 1, jogadas 0 0
+    foraDeVezSemContas.jogador = 1, foraDeVezSemContas.jogadas1 = 0;
+    JogoGuardado contas = jogoDe(1, {a, b});
+    contas.jogadas1 = 5;
+    JogoGuardado vez = jogoDe(1, {a, b});
+    vez.jogador = 2;
+    JogoGuardado semJogo = jogoDe(-1, {a, b});
+    JogoGuardado outraPosicao = jogoDe(1, {a, b});
+    outraPosicao.posicao = tabuleiroInicialTexto;
+    // Side 1 steps out and back 30 times: its 30th move leaves a piece at home, and loses.
+    std::vector<JogadaGuardada> vaiEVem;
+    for (int k = 0; k < 59; ++k) {
+        const bool ida = k % 4 < 2;
+        vaiEVem.push_back(k % 2 == 0 ? (ida ? a : JogadaGuardada{1, 6, 3, 7, 4})
+                                     : (ida ? b : JogadaGuardada{2, 1, 4, 0, 3}));
+    }
+    const struct {
+        const char* caso;
+        std::string conteudo;
+    } casos[] = {
+        {"empty", ""},
+        {"cut in half", bom.substr(0, bom.size() / 2)},
+        {"no end line", bom.substr(0, bom.size() - 4)},
+        {"binary", std::string("\x7f" "ELF\x01\x02\0\0garbage", 16)},
+        {"a version wrapped by reading", "cantos jogo -4294967295\n" + bom.substr(bom.find('\n') + 1)},
+        {"a move the rules refuse", escreveJogo(jogoDe(1, {{1, 7, 7, 3, 3}}))},
+        {"out of turn", escreveJogo(foraDeVez)},
+        {"out of turn, counts left at 0", escreveJogo(foraDeVezSemContas)},
+        {"wrong counts", escreveJogo(contas)},
+        {"wrong side to move", escreveJogo(vez)},
+        {"moves with no game in progress", escreveJogo(semJogo)},
+        {"wrong position", escreveJogo(outraPosicao)},
+        {"already ended", escreveJogo(jogoDe(1, vaiEVem))},
+    };
+    int postos = 0;
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
         estadoInicialDoJogo();
         ASSERT_TRUE(criaPasta(pastaEstado()));
-        ASSERT_TRUE(escreveAtomico(ficheiroJogo(), conteudo));
+        ASSERT_TRUE(escreveAtomico(ficheiroJogo(), c.conteudo));
         std::string saida = calado([] { carregaJogoGuardado(); });
         EXPECT_EQ(std::count(saida.begin(), saida.end(), '\n'), 1) << saida;
         EXPECT_NE(saida.find("invalido"), std::string::npos) << saida;
@@ -85,9 +128,42 @@ TEST_F(Gravacao, BadFilesArePutAsideAndTheGameStartsFresh) {
         EXPECT_EQ(nJogadas, 0);
         EXPECT_EQ(casasComoTexto(), tabuleiroInicialTexto);
         EXPECT_FALSE(existeFicheiro(ficheiroJogo()));
+        // Beside the earlier ones, under the name the message gives.
+        const std::string nome = ficheiroJogo() + ".bad" + (postos ? "." + std::to_string(postos) : "");
+        ++postos;
+        EXPECT_NE(saida.find("posto de parte em " + nome + ";"), std::string::npos) << saida;
         std::string posto;
-        EXPECT_TRUE(leFicheiro(ficheiroJogo() + ".bad", posto));
-        EXPECT_EQ(posto, conteudo);
+        EXPECT_TRUE(leFicheiro(nome, posto));
+        EXPECT_EQ(posto, c.conteudo);
+    }
+    std::string primeiro;
+    EXPECT_TRUE(leFicheiro(ficheiroJogo() + ".bad", primeiro));
+    EXPECT_EQ(primeiro, casos[0].conteudo);
+    // The same game with its counts right is one.
+    estadoInicialDoJogo();
+    ASSERT_TRUE(escreveAtomico(ficheiroJogo(), bom));
+    EXPECT_NE(calado([] { carregaJogoGuardado(); }).find("Jogo retomado"), std::string::npos);
+}
+
+// A newer version's saved game stays as it is: said once, never resumed, never saved over.
+TEST_F(Gravacao, ANewerVersionsGameIsLeftAloneAndNotSavedOver) {
+    const std::string resto = escreveJogo(jogoDe(1, {{1, 7, 4, 6, 3}}));
+    for (const std::string versao : {"3", "4294967297"}) {
+        SCOPED_TRACE(versao);
+        estadoInicialDoJogo();
+        const std::string conteudo = "cantos jogo " + versao + resto.substr(resto.find('\n'));
+        ASSERT_TRUE(criaPasta(pastaEstado()));
+        ASSERT_TRUE(escreveAtomico(ficheiroJogo(), conteudo));
+        std::string saida = calado([] { carregaJogoGuardado(); });
+        EXPECT_NE(saida.find("mais recente"), std::string::npos) << saida;
+        EXPECT_EQ(nJogadas, 0);
+        calado([] { handlePick(501); });
+        joga(7, 4, 6, 3);
+        guardaJogoAoSair();
+        std::string lido;
+        EXPECT_TRUE(leFicheiro(ficheiroJogo(), lido));
+        EXPECT_EQ(lido, conteudo);
+        EXPECT_FALSE(existeFicheiro(ficheiroJogo() + ".bad"));
     }
 }
 

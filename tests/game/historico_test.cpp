@@ -3,9 +3,11 @@
 
 #include <array>
 #include <cstring>
+#include <set>
 #include <string>
 
 #include "game/historico.h"
+#include "game/notacao.h"
 #include "game/tabuleiros.h"
 
 using cantos_teste::comJogada;
@@ -59,6 +61,20 @@ TEST(StripLineFeeds, AFullSourceWithoutLineFeedsStaysInsideTheBuffer) {
     stripLineFeeds(origem, destino);
     EXPECT_EQ(std::strlen(destino), 511u);
     EXPECT_EQ(destino[512], '#');
+}
+
+// The move list's notation: every square has its own name, columns a-h from left to right
+// and rows 1-8 from near to far as "Camara Jogador 1" shows them.
+TEST(Notacao, EverySquareHasOneNameAndTheCornersReadAsOnTheBoard) {
+    std::set<std::string> nomes;
+    for (int x = 0; x < 8; ++x)
+        for (int y = 0; y < 8; ++y) nomes.insert(nomeDaCasaLida(x, y));
+    EXPECT_EQ(nomes.size(), 64u);
+    EXPECT_EQ(nomeDaCasaLida(0, 0), "a8");
+    EXPECT_EQ(nomeDaCasaLida(7, 7), "h1");
+    EXPECT_EQ(nomeDaCasaLida(8, 0), "?");
+    mov m{7, 6, 4, 3, {}, 1};
+    EXPECT_EQ(linhaDaJogada(1, m), "1. Jog1 h4–g5");
 }
 
 }  // namespace

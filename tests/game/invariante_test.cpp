@@ -1,14 +1,17 @@
 // Many games against the real rules server, driven through the real picks, turn step,
 // Undo, film and menu, with random actions: legal and illegal moves, the computer at both
-// levels, mode changes mid-game, a server that dies and comes back. After every action
-// that leaves the game at rest, the board array, the pieces, both board texts, the last
-// record and the server's own judgement must all tell the same position.
+// levels, mode changes mid-game, "Menu", a server that dies and comes back, and restarts of
+// the program (the game saved as the window saves it, then loaded into a fresh state, with
+// or without the server at hand). After every action that leaves the game at rest, the
+// board array, the pieces, both board texts, the last record and the server's own
+// judgement must all tell the same position; after every restart, the game is the one left.
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,12 +22,19 @@
 
 #include "game/animacao.h"
 #include "game/desfazer.h"
+#include "game/ficheiros.h"
+#include "game/fim_jogo.h"
+#include "game/gravacao.h"
+#include "game/ids.h"
+#include "game/persistencia.h"
+#include "game/volta_menu.h"
 #include "game/globais.h"
 #include "game/jogo_teste.h"
 #include "game/ligacao.h"
 #include "game/selecao.h"
 #include "game/tabuleiros.h"
 #include "game/turno.h"
+#include "support/pasta_temporaria.h"
 #include "support/servidor_regras.h"
 
 using namespace cantos_teste;
@@ -139,6 +149,7 @@ protected:
         setServerPortForTests(servidor_->porta());
         calado([] { connectServer(); });
         posicoes_ = {digitos(tabuleiroInicial)};
+        alteracoesJogo = alteracoesGravadas = 0;
     }
     void TearDown() override {
         closeServer();
@@ -159,7 +170,65 @@ protected:
         ASSERT_FALSE(animando || filmeActivo() || undoArmado) << "the game never came to rest";
     }
 
+    // What a restart must give back.
+    struct Foto {
+        Digitos posicao;
+        int modo, nivel, jogador, jogadas1, jogadas2, vitorias1, vitorias2;
+        std::vector<std::array<int, 5>> jogadas;
+        bool fim;
+        bool operator==(const Foto& o) const {
+            return posicao == o.posicao && modo == o.modo && nivel == o.nivel && jogador == o.jogador &&
+                   jogadas1 == o.jogadas1 && jogadas2 == o.jogadas2 && vitorias1 == o.vitorias1 &&
+                   vitorias2 == o.vitorias2 && jogadas == o.jogadas && fim == o.fim;
+        }
+    };
+    static Foto foto() {
+        Foto f{digitosDasCasas(), modo, nivel, jogador, jogadas1, jogadas2, vitorias1, vitorias2, {}, fimDeJogo.activo};
+        for (const mov& m : historico) f.jogadas.push_back({m.jogador, m.xi, m.yi, m.xf, m.yf});
+        return f;
+    }
+
+    // The program ends and starts again: saved at the exit, or killed with only what each
+    // frame saved, then loaded into a fresh state. Without the server a game with moves
+    // waits, nothing is saved over it, and it comes back as soon as the server answers.
+    void reinicia() {
+        ++reinicios_;
+        if (chance(50)) calado([] { guardaJogoAoSair(); });
+        const Foto antes = foto();
+        const bool semServidor = chance(30);
+        if (semServidor) {
+            servidor_->mata();
+            oraculo_->fecha();
+        }
+        closeServer();
+        estadoInicialDoJogo();
+        alteracoesJogo = alteracoesGravadas = 0;
+        relogioLigacao += 2000;
+        calado([] { carregaJogoGuardado(); });
+        if (semServidor && !antes.jogadas.empty()) {
+            ASSERT_TRUE(jogoGuardadoEmEspera());
+            ASSERT_EQ(nJogadas, 0);
+            std::string guardado, depois;
+            ASSERT_TRUE(leFicheiro(ficheiroJogo(), guardado));
+            calado([] { retomaJogoEmEspera(), turnStep(), guardaJogoSeMudou(), guardaJogoAoSair(); });
+            ASSERT_TRUE(leFicheiro(ficheiroJogo(), depois));
+            ASSERT_EQ(depois, guardado) << "a saved game waiting for the server was written over";
+        }
+        if (semServidor) {
+            ASSERT_TRUE(servidor_->inicia());
+            relogioLigacao += 2000;
+            calado([] { retomaJogoEmEspera(); });
+        }
+        ASSERT_FALSE(jogoGuardadoEmEspera());
+        ASSERT_TRUE(foto() == antes) << "the game after a restart is not the one left";
+        if (antes.modo <= 0) {
+            ASSERT_EQ(camara, id(Camara::menu));
+        }
+    }
+
     void escolheModo() {
+        // The click that takes the end banner away comes first, as in the window.
+        if (fimDeJogo.activo) calado([] { dispensaFimDeJogo(); });
         int nivelPedido = chance(50) ? (chance(96) ? 504 : 505) : 0;
         int modoPedido = 501 + sorte(3);
         calado([&] {
@@ -209,10 +278,12 @@ protected:
     }
 
     void acao() {
-        if (modo <= 0) return escolheModo();
+        if (modo <= 0) return chance(10) ? reinicia() : escolheModo();
         int r = sorte(100);
         bool vezDoJogador = modo == 1 || (modo == 2 && jogador == 1);
         if (r < 3) return escolheModo();
+        if (r < 4 && chance(50)) return calado([] { voltaAoMenu(); }), void();
+        if (r < 5) return reinicia();
         if (r < 8) return calado([] { undoStep(1); }), void();
         if (r < 10) return calado([] { replayStep(1); }), void();
         if (r < 11 && chance(3)) return derrubaServidor();
@@ -265,7 +336,9 @@ protected:
     std::mt19937 gerador_;
     std::vector<Digitos> posicoes_;  // the position after each record of the game so far
     int jogosAcabados_ = 0;
+    int reinicios_ = 0;
     bool acabado_ = false;
+    PastaTemporaria pasta_{"XDG_STATE_HOME"};
 };
 
 TEST_F(Partidas, EveryStateAgreesWithTheRulesServer) {
@@ -278,10 +351,12 @@ TEST_F(Partidas, EveryStateAgreesWithTheRulesServer) {
     for (; jogosAcabados_ < jogosPedidos && accoes < limiteAccoes; ++accoes) {
         acao();
         assenta();
+        if (HasFatalFailure()) return;
+        calado([] { guardaJogoSeMudou(); });  // as every frame does
         confere("action " + std::to_string(accoes) + ", seed " + std::to_string(semente));
         if (HasFatalFailure()) return;
     }
-    std::printf("%d games ended in %ld actions\n", jogosAcabados_, accoes);
+    std::printf("%d games ended in %ld actions, %d restarts\n", jogosAcabados_, accoes, reinicios_);
     EXPECT_EQ(jogosAcabados_, jogosPedidos);
 }
 

@@ -6,11 +6,13 @@
 #include <netinet/in.h>
 #include <signal.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -38,6 +40,20 @@ bool algoEscutaNoJogo() {
     const bool ligou = connect(s, reinterpret_cast<const sockaddr*>(&a), sizeof a) == 0;
     close(s);
     return ligou;
+}
+
+// A process that runs: neither gone nor a zombie no one has reaped yet.
+bool corre(int pid) {
+    std::ifstream f("/proc/" + std::to_string(pid) + "/stat");
+    std::string texto((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    const auto fecho = texto.rfind(')');
+    return fecho != std::string::npos && texto.size() > fecho + 2 && texto[fecho + 2] != 'Z';
+}
+
+// The server outlives its last window by app/servidor_local.h's ten seconds, and no more.
+bool terminaDentroDe(int pid, int segundos) {
+    for (int i = 0; i < segundos * 10 && corre(pid); ++i) teste::dorme(100);
+    return !corre(pid);
 }
 
 class Instalado : public e2e::JanelaDoJogo {
@@ -126,7 +142,7 @@ TEST_F(Instalado, EverythingIsInItsStandardPlaceAndTheDesktopEntryIsValid) {
     EXPECT_NE(ajuda.find("status=0"), std::string::npos) << ajuda;
 }
 
-TEST_F(Instalado, StartsItsOwnServerShowsTheMenuJudgesAFirstMoveAndStopsTheServer) {
+TEST_F(Instalado, StartsItsOwnServerShowsTheMenuJudgesAFirstMoveAndTheServerEndsAfterIt) {
     if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
     if (!cantos_teste::servidorDisponivel()) GTEST_SKIP() << "needs swipl";
     if (algoEscutaNoJogo()) GTEST_SKIP() << "port 60070 is taken";
@@ -156,12 +172,65 @@ TEST_F(Instalado, StartsItsOwnServerShowsTheMenuJudgesAFirstMoveAndStopsTheServe
     ASSERT_TRUE(cantos->esperaSaida("Jogada Valida!\n")) << cantos->saida();
 
     saiComEscape();
-    EXPECT_TRUE(kill(pidServidor, 0) != 0 && errno == ESRCH) << "the server outlived the game";
+    EXPECT_TRUE(terminaDentroDe(pidServidor, 30)) << "the server outlived its last window";
     EXPECT_FALSE(algoEscutaNoJogo());
-    // The game in progress is kept where the player's state belongs, and nothing else is left.
+    // The game in progress is kept where the player's state belongs, and nothing else is left
+    // but the lock the window held on it.
     EXPECT_EQ(teste::executa("cd '" + casa + "' && find . -mindepth 1 ! -name saida.txt | sort"),
-              "./.local\n./.local/state\n./.local/state/cantos\n./.local/state/cantos/jogo")
+              "./.local\n./.local/state\n./.local/state/cantos\n./.local/state/cantos/jogo\n"
+              "./.local/state/cantos/trinco")
         << "left in the home folder";
+}
+
+// Two windows of one player: the first starts the server and keeps the saved game; the second
+// plays on the same server after the first has closed, saving nothing over the first's game.
+TEST_F(Instalado, TwoWindowsShareTheServerWhichOutlivesTheFirstAndEndsAfterTheLast) {
+    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X display";
+    if (!cantos_teste::servidorDisponivel()) GTEST_SKIP() << "needs swipl";
+    if (algoEscutaNoJogo()) GTEST_SKIP() << "port 60070 is taken";
+    auto primeira = std::make_unique<teste::Programa>(casa, instalado, "", true);
+    const std::string janelaPrimeira = teste::procuraJanela(instalado);
+    ASSERT_FALSE(janelaPrimeira.empty()) << "no window appeared\n" << primeira->saida();
+    const std::string arrancou = "Cantos: started the rules server on 127.0.0.1:60070 (pid ";
+    ASSERT_TRUE(primeira->esperaSaida(arrancou)) << primeira->saida();
+    ASSERT_TRUE(primeira->esperaSaida("Client: connect() is OK.\n")) << primeira->saida();
+    std::string saida = primeira->saida();
+    const int pidServidor = std::atoi(saida.c_str() + saida.find(arrancou) + arrancou.size());
+    ASSERT_GT(pidServidor, 0);
+
+    const std::string outra = casa + "/outra";
+    ASSERT_EQ(mkdir(outra.c_str(), 0700), 0);
+    cantos = std::make_unique<teste::Programa>(outra, instalado, "", true, casa);
+    for (int i = 0; i < 100 && janela.empty(); ++i) {
+        std::istringstream ids(teste::executa("xdotool search --onlyvisible --name '^" + instalado + "$'"));
+        for (std::string id; std::getline(ids, id);)
+            if (id != janelaPrimeira) janela = id;
+        if (janela.empty()) teste::dorme(100);
+    }
+    ASSERT_FALSE(janela.empty()) << "no second window appeared\n" << cantos->saida();
+    ASSERT_TRUE(cantos->esperaSaida("Client: connect() is OK.\n")) << cantos->saida();
+    EXPECT_TRUE(cantos->esperaSaida("a rules server already answers on 127.0.0.1:60070")) << cantos->saida();
+    EXPECT_TRUE(cantos->esperaSaida("e de outra janela: esta janela nao o grava\n")) << cantos->saida();
+    EXPECT_EQ(teste::Programa::conta(primeira->saida(), "outra janela"), 0) << primeira->saida();
+
+    // The first window goes; the server stays for the second.
+    teste::executa("xdotool windowfocus --sync " + janelaPrimeira + " key Escape");
+    EXPECT_EQ(primeira->espera(10), 0) << primeira->saida();
+    teste::dorme(1000);
+    EXPECT_TRUE(corre(pidServidor));
+
+    // The second window's next move is judged: "Jogador contra Jogador", side 1's first move.
+    escolhe(itemMenu(4.8, 2.25), 501);
+    escolhe(cabeca(camaraLivre(), 4, 7), 17);
+    escolhe(casaVazia(camaraJogador(), 3, 7), 137);
+    ASSERT_TRUE(cantos->esperaSaida("Jogada Valida!\n")) << cantos->saida();
+    EXPECT_EQ(teste::Programa::conta(cantos->saida(), "Sem ligacao"), 0) << cantos->saida();
+
+    saiComEscape();
+    EXPECT_TRUE(terminaDentroDe(pidServidor, 30)) << "the server outlived its last window";
+    EXPECT_FALSE(algoEscutaNoJogo());
+    // The first window played nothing, and the second's move was not saved.
+    EXPECT_EQ(teste::executa("ls '" + casa + "/.local/state/cantos'"), "trinco");
 }
 
 }  // namespace
