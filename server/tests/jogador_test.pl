@@ -93,6 +93,24 @@ test(nivel2_tira_pecas_de_casa) :-
     jogada_nivel2(T, 1, De, _),
     quadrado(De, 7, 7).
 
+% Late in a race it has lost, level 2 (side 2) walled in side 1's last two
+% pieces with its own and stepped a piece to and fro: against a player who
+% waited as well the game ran to the 100-move count.  It moves no piece
+% back while it has another move.
+test(nivel2_nao_recua_no_fim) :-
+    desenho(["1111....",
+             "11.2....",
+             "11..2...",
+             ".....1..",
+             "......1.",
+             "......22",
+             "....2..2",
+             "....2222"], T),
+    jogada_nivel2(T, 2, De, Para),
+    valor(2, De, V0),
+    valor(2, Para, V1),
+    V1 >= V0.
+
 % Level 2 beats level 1 from the start, playing either side.
 test(nivel2_vence_nivel1, forall(member(Niveis, [2-1, 1-2]))) :-
     Niveis = N1-N2,
