@@ -118,9 +118,4 @@ std::uint32_t tickMilissegundos() {
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
-void cameraTimer(int) {
-    cameraStep(tickMilissegundos());
-    glutTimerFunc(unsigned(intervalo), cameraTimer, 0);
-}
-
 void rodaCamaraCallback(int) { alternaRodaCamara(); }

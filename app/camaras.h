@@ -26,9 +26,6 @@ bool cameraARodar();
 // What the camera timer does each tick: steps the turn while the choice asks for one.
 void cameraStep(std::uint32_t tick);
 
-// GLUT timer routine; re-arms itself every `intervalo`.
-void cameraTimer(int value);
-
 // The "RodaCamara" button.
 void rodaCamaraCallback(int id);
 

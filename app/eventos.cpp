@@ -9,6 +9,7 @@
 #include "app/globais.h"
 #include "app/janela.h"
 #include "app/painel.h"
+#include "app/redesenho.h"
 #include "app/rota_rato.h"
 #include "app/teclado.h"
 
@@ -41,12 +42,12 @@ void eventoRato(int botao, int estado, int x, int y) {
     else
         ImGui_ImplGLUT_MouseFunc(botao, estado, x, y);  // the wheel: the panel has no use for it
     if (destino == Destino::Cena) mouseCallback(botao, estado, x, y);
-    glutPostRedisplay();
+    pedeQuadro();
 }
 
 void eventoMovimento(int x, int y) {
     paraPainel({false, 0, 0, x, y});
-    glutPostRedisplay();
+    pedeQuadro();
 }
 
 void eventoMovimentoPassivo(int x, int y) {
@@ -57,16 +58,29 @@ void eventoMovimentoPassivo(int x, int y) {
 void eventoTeclado(unsigned char tecla, int x, int y) {
     ImGui_ImplGLUT_KeyboardFunc(tecla, x, y);
     keyboardCallback(tecla, x, y);
+    pedeQuadro();
+}
+
+void eventoTeclaLargada(unsigned char tecla, int x, int y) {
+    ImGui_ImplGLUT_KeyboardUpFunc(tecla, x, y);
+    pedeQuadro();
+}
+
+void eventoEspecialLargada(int tecla, int x, int y) {
+    ImGui_ImplGLUT_SpecialUpFunc(tecla, x, y);
+    pedeQuadro();
 }
 
 void eventoEspecial(int tecla, int x, int y) {
     ImGui_ImplGLUT_SpecialFunc(tecla, x, y);
     teclaEspecial(tecla);
+    pedeQuadro();
 }
 
 void eventoRedimensiona(int w, int h) {
     ImGui_ImplGLUT_ReshapeFunc(w, h);
     reshapeCallback(w, h);
+    pedeQuadro();
 }
 
 }  // namespace
@@ -78,13 +92,17 @@ void registaEventos() {
     glutMotionFunc(eventoMovimento);
     glutPassiveMotionFunc(eventoMovimentoPassivo);
     // The panel still wants to know a key went up.
-    glutKeyboardUpFunc(ImGui_ImplGLUT_KeyboardUpFunc);
+    glutKeyboardUpFunc(eventoTeclaLargada);
     glutSpecialFunc(eventoEspecial);
-    glutSpecialUpFunc(ImGui_ImplGLUT_SpecialUpFunc);
+    glutSpecialUpFunc(eventoEspecialLargada);
 }
 
 void libertaRetidos() {
-    for (const EventoRato& e : fila.novoFrame()) aplica(e);
+    // Reaching the panel only now, they are input for the next frame.
+    for (const EventoRato& e : fila.novoFrame()) {
+        aplica(e);
+        pedeQuadro();
+    }
 }
 
 void posicaoUltimaPressao(float& x, float& y) {

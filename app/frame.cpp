@@ -1,6 +1,7 @@
 // The frame: the game scene and the scenery under the scene's lights, then the panel.
 #include "app/frame.h"
 
+#include <cstdint>
 #include <ctime>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "game/persistencia.h"
 #include "app/globais.h"
 #include "app/painel.h"
+#include "app/redesenho.h"
 #include "app/temas.h"
 #include "game/turno.h"
 #include "sgx/globais.h"
@@ -69,6 +71,9 @@ void desenhaCena() {
 }
 
 void displayCallback() {
+    const std::uint64_t antes = retratoDoJogo();
+    // A step that talks to the server changes the game, or must be tried again.
+    const bool turno = turnoPorDar();
     desenhaCena();
     // A saved game that waits for the server goes first: no new game may replace it.
     retomaJogoEmEspera();
@@ -78,4 +83,6 @@ void displayCallback() {
     desenhaPainel();
     glutSwapBuffers();
     glFlush();
+    ++quadrosDesenhados;
+    depoisDoQuadro(turno || retratoDoJogo() != antes);
 }

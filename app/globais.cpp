@@ -5,6 +5,7 @@ int janelaPrincipal = 0;
 int larguraJanela = 500, alturaJanela = 500;
 float aspecto = 0.0f;
 double intervalo = 20.0;
+std::uint64_t quadrosDesenhados = 0;
 float escalaJanela = 1.0f;
 bool ecraInteiro = false;
 bool mostraJogadas = true;
@@ -33,6 +34,7 @@ float posicoesCamara[3][3] = {
 Volta volta;
 
 GLUquadric* quadrica = nullptr;
+bool desenhoDeReferencia = false;
 std::int64_t instanteRelogio = 0;
 unsigned int selectBuf[tamanhoSelectBuf];
 

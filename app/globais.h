@@ -20,6 +20,7 @@ extern bool ecraInteiro;                 // full screen (F11), kept in the setti
 // The two strips in pixels at the window's scale.
 inline int alturaDoPainel() { return int(alturaPainel * escalaJanela + 0.5f); }
 inline int alturaDoEstado() { return int(alturaEstado * escalaJanela + 0.5f); }
+extern std::uint64_t quadrosDesenhados;  // frames drawn since the start
 
 // Bound to the control panel.
 extern float rotacao[16];
@@ -66,6 +67,10 @@ extern const double centroMenu[3];
 
 // The quadric every GLU shape of the game scene is drawn with.
 extern GLUquadric* quadrica;
+
+// Draws the pieces command by command instead of through their display lists: the picture
+// the lists must give, for tests to compare against.
+extern bool desenhoDeReferencia;
 
 // Calendar time (whole seconds) the scoreboard clock is advanced to when it is next drawn;
 // the window glue stamps it before each drawing so the drawing itself reads no clock.

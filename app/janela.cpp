@@ -1,13 +1,22 @@
-// Window callbacks: size, keys, idle redraws.
+// The window: opening it, vertical sync, size, keys, motion.
 #include "app/janela.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include <GL/freeglut.h>
+#include <GL/glx.h>
 
+#include "app/eventos.h"
+#include "app/frame.h"
 #include "app/globais.h"
+#include "app/graficos.h"
+#include "app/painel.h"
+#include "app/redesenho.h"
+#include "game/animacao.h"
+#include "game/globais.h"
 #include "app/teclado.h"
 #include "game/ligacao.h"
 #include "game/persistencia.h"
@@ -19,6 +28,59 @@ AreaVista areaVista(int largura, int altura) {
     return {0, painel, largura, livre > 0 ? livre : 1};
 }
 
+void abreJanela(int& argc, char** argv) {
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(550, 550);
+    glutInitWindowPosition(200, 200);
+    janelaPrincipal = glutCreateWindow(argv[0]);
+    // Closing the window must still reach the quit request after the loop.
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
+    glutDisplayFunc(displayCallback);
+    registaEventos();
+    iniciaPainel();
+    buildPieces();
+    // The board array starts as the pieces stand: picking names only its empty squares.
+    copyBoard(casas, casasIniciais);
+}
+
+void preparaDesenho() {
+    ambienteCarregado = ambiente;
+    initGraphics();
+    // After the program's own textures exist, so the font is unlikely to want their names.
+    criaTexturaFonte();
+}
+
+bool temExtensao(const char* lista, const char* nome) {
+    const std::size_t n = std::strlen(nome);
+    if (lista == nullptr || n == 0) return false;
+    for (const char* p = lista; (p = std::strstr(p, nome)) != nullptr; p += n) {
+        const bool inicio = p == lista || p[-1] == ' ';
+        const bool fim = p[n] == ' ' || p[n] == '\0';
+        if (inicio && fim) return true;
+    }
+    return false;
+}
+
+void pedeSincroniaVertical() {
+    Display* d = glXGetCurrentDisplay();
+    const GLXDrawable janela = glXGetCurrentDrawable();
+    if (d == nullptr || janela == 0) return;
+    const char* lista = glXQueryExtensionsString(d, DefaultScreen(d));
+    const auto funcao = [](const char* nome) {
+        return glXGetProcAddress(reinterpret_cast<const GLubyte*>(nome));
+    };
+    if (temExtensao(lista, "GLX_EXT_swap_control")) {
+        using Ext = void (*)(Display*, GLXDrawable, int);
+        if (auto f = reinterpret_cast<Ext>(funcao("glXSwapIntervalEXT"))) return f(d, janela, 1);
+    }
+    using Intervalo = int (*)(int);
+    for (const char* ext : {"GLX_MESA_swap_control", "GLX_SGI_swap_control"}) {
+        if (!temExtensao(lista, ext)) continue;
+        const char* nome = ext[4] == 'M' ? "glXSwapIntervalMESA" : "glXSwapIntervalSGI";
+        if (auto f = reinterpret_cast<Intervalo>(funcao(nome)); f && f(1) == 0) return;
+    }
+}
 float escalaDaJanela(int largura, int altura, float pontosPorPolegada) {
     // The panel was laid out for 550 x 550; a larger window grows it in quarter steps, and
     // a high-density screen at least by its density.
@@ -54,9 +116,4 @@ void keyboardCallback(unsigned char key, int, int) {
     std::exit(0);
 }
 
-void idleCallback() {
-    if (glutGetWindow() != janelaPrincipal) glutSetWindow(janelaPrincipal);
-    glutPostRedisplay();
-}
-
-void passiveMotionCallback(int, int) { glutPostRedisplay(); }
+void passiveMotionCallback(int, int) { pedeQuadro(); }

@@ -18,41 +18,71 @@ void aplicaAspecto(int lado, int material) {
         return;
     }
     glEnable(GL_TEXTURE_2D);
+    // Also what the clock button, drawn after the pieces with the same quadric, goes by.
     gluQuadricTexture(quadrica, GL_TRUE);
     glBindTexture(GL_TEXTURE_2D, GLuint((lado == 1 ? 106 : 107) + 2 * material));
+}
+
+// The pawn standing at the origin along z: base disk, body, shoulder, neck, head.
+void forma(GLUquadric* q) {
+    const double r = 0.25, h = 1.0;
+    const int fatias = 10;
+    glPushMatrix();
+    glRotatef(180, 0, 1, 0);
+    gluDisk(q, 0, r, fatias, fatias);
+    glPopMatrix();
+
+    gluCylinder(q, r, r, h / 3, fatias, fatias);
+
+    glPushMatrix();
+    glTranslated(0, 0, h / 3);
+    gluDisk(q, 0, r, fatias, fatias);
+    glPushMatrix();
+    glRotatef(180, 0, 1, 0);
+    gluDisk(q, 0, r / 2, fatias, fatias);
+    glPopMatrix();
+    gluCylinder(q, r / 2, r / 2, h / 3, fatias, fatias);
+    glPopMatrix();
+
+    glPushMatrix();
+    glTranslated(0, 0, 2 * h / 3);
+    gluSphere(q, r, fatias, fatias);
+    glPopMatrix();
+}
+
+// The shape, sent once into a display list: plain for "Normal", with texture coordinates
+// for the textured materials.
+GLuint listas[2] = {0, 0};
+
+void desenhaForma(bool texturada) {
+    // Mesa's selection mode does not survive a display list; picks draw the shape itself.
+    GLint modo = GL_RENDER;
+    glGetIntegerv(GL_RENDER_MODE, &modo);
+    if (modo != GL_RENDER || desenhoDeReferencia) return forma(quadrica);
+    GLuint& lista = listas[texturada ? 1 : 0];
+    if (lista == 0) {
+        GLUquadric* q = gluNewQuadric();
+        if (q != nullptr && (lista = glGenLists(1)) != 0) {
+            gluQuadricTexture(q, texturada ? GL_TRUE : GL_FALSE);
+            glNewList(lista, GL_COMPILE);
+            forma(q);
+            glEndList();
+        }
+        if (q != nullptr) gluDeleteQuadric(q);
+    }
+    if (lista != 0)
+        glCallList(lista);
+    else
+        forma(quadrica);
 }
 
 }  // namespace
 
 void Peca::draw(int material) const {
-    const double r = 0.25, h = 1.0;
-    const int fatias = 10;
     aplicaAspecto(lado, material);
     glPushMatrix();
     glTranslated(tamanhoCasa * x + tamanhoCasa / 2, altura, tamanhoCasa * y + tamanhoCasa / 2);
     glRotatef(-90, 1, 0, 0);
-
-    glPushMatrix();
-    glRotatef(180, 0, 1, 0);
-    gluDisk(quadrica, 0, r, fatias, fatias);
-    glPopMatrix();
-
-    gluCylinder(quadrica, r, r, h / 3, fatias, fatias);
-
-    glPushMatrix();
-    glTranslated(0, 0, h / 3);
-    gluDisk(quadrica, 0, r, fatias, fatias);
-    glPushMatrix();
-    glRotatef(180, 0, 1, 0);
-    gluDisk(quadrica, 0, r / 2, fatias, fatias);
-    glPopMatrix();
-    gluCylinder(quadrica, r / 2, r / 2, h / 3, fatias, fatias);
-    glPopMatrix();
-
-    glPushMatrix();
-    glTranslated(0, 0, 2 * h / 3);
-    gluSphere(quadrica, r, fatias, fatias);
-    glPopMatrix();
-
+    desenhaForma(material != 0);
     glPopMatrix();
 }

@@ -7,8 +7,9 @@
 // background and the scenery's clear colour at once, so the first sample showing both is
 // the first frame. The clock starts just before fork.
 //
-// The last launch is left running for a few seconds, and its VmHWM (the resident set's
-// high-water mark, from /proc) is the peak memory.
+// The last launch is left running: its CPU time over 10 s at rest on the menu, then over 10 s
+// in a two-player game waiting for a move, and then its VmHWM (the resident set's high-water
+// mark, from /proc) as the peak memory.
 //
 // Prints rows like the other benchmarks: figure, baseline, measured, ratio, goal, verdict,
 // separated by tabs.
@@ -104,6 +105,7 @@ void termina(pid_t pid) {
 struct Arranque {
     double mapa = -1;      // window viewable
     double quadro = -1;    // first frame on screen
+    Window janela = 0;
 };
 
 // Times one launch; leaves the program running.
@@ -128,6 +130,7 @@ Arranque mede(Display* d, pid_t& pid, const std::string& programa, const std::st
                 lePixel(d, w, 5, 5, vista) && perto(painel, fundoPainel) &&
                 (vista.r | vista.g | vista.b) != 0) {
                 a.quadro = msDesde(t0);
+                a.janela = w;
                 break;
             }
         }
@@ -152,6 +155,50 @@ std::string le(const std::string& caminho) {
     return s.str();
 }
 
+// Seconds of CPU (user and system) the process has used so far; -1 when it is gone.
+double cpuSegundos(pid_t pid) {
+    const std::string s = le("/proc/" + std::to_string(pid) + "/stat");
+    const auto fecho = s.rfind(')');
+    if (fecho == std::string::npos) return -1;
+    std::istringstream campos(s.substr(fecho + 2));
+    std::string c;
+    unsigned long long utime = 0, stime = 0;
+    // After the name: state is field 3, utime and stime fields 14 and 15.
+    for (int i = 3; i <= 15 && campos >> c; ++i) {
+        if (i == 14) utime = std::stoull(c);
+        if (i == 15) stime = std::stoull(c);
+    }
+    return double(utime + stime) / double(sysconf(_SC_CLK_TCK));
+}
+
+// Share of one core the process uses over the next `segundos`.
+double cpuEm(pid_t pid, int segundos) {
+    const double c0 = cpuSegundos(pid);
+    const auto t0 = Relogio::now();
+    dorme(segundos * 1000);
+    const double c1 = cpuSegundos(pid);
+    if (c0 < 0 || c1 < 0) return -1;
+    return 100.0 * (c1 - c0) / (msDesde(t0) / 1000.0);
+}
+
+// A left click at a window point, as a player's.
+void clica(Window w, int x, int y) {
+    const std::string comando = "xdotool mousemove --window " + std::to_string(w) + " " +
+                                std::to_string(x) + " " + std::to_string(y) +
+                                " click 1 >/dev/null 2>&1";
+    if (std::system(comando.c_str()) != 0) std::fprintf(stderr, "arranque: xdotool failed\n");
+}
+
+// Where the menu camera shows the middle of the menu's first item ("two players") in a
+// 550 x 550 window: the camera looks straight down from 12 above the menu's centre, its
+// frustum 0.04 per 0.1 of depth, onto the 420 rows above the panel.
+void pontoDoisJogadores(int& x, int& y) {
+    const double largura = 550, altura = 550 - 130, aspecto = largura / altura;
+    const double dx = -0.2, dz = -2.75, distancia = 12, meia = 0.04 / 0.1 * distancia;
+    x = int((dx / (meia * aspecto) + 1) / 2 * largura);
+    y = int((dz / meia + 1) / 2 * altura);
+}
+
 double mediana(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     const std::size_t n = v.size();
@@ -167,16 +214,17 @@ void linha(const char* figura, const char* medido, const char* meta, bool passou
 
 int main(int argc, char** argv) {
     std::string programa, pasta;
-    int vezes = 5, segundos = 5;
+    int vezes = 5, segundos = 3, repouso = 10;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a.rfind("--programa=", 0) == 0) programa = a.substr(11);
         else if (a.rfind("--pasta=", 0) == 0) pasta = a.substr(8);
         else if (a.rfind("--vezes=", 0) == 0) vezes = std::max(1, std::atoi(a.c_str() + 8));
         else if (a.rfind("--segundos=", 0) == 0) segundos = std::max(1, std::atoi(a.c_str() + 11));
+        else if (a.rfind("--repouso=", 0) == 0) repouso = std::max(1, std::atoi(a.c_str() + 10));
     }
     if (programa.empty() || pasta.empty()) {
-        std::fprintf(stderr, "usage: arranque --programa=PATH --pasta=RUNTIME [--vezes=N] [--segundos=S]\n");
+        std::fprintf(stderr, "usage: arranque --programa=PATH --pasta=RUNTIME [--vezes=N] [--segundos=S] [--repouso=S]\n");
         return 2;
     }
     Display* d = XOpenDisplay(nullptr);
@@ -196,6 +244,7 @@ int main(int argc, char** argv) {
     std::vector<double> quadros, mapas;
     bool ligou = true;
     pid_t ultimo = -1;
+    Window janela = 0;
     for (int i = 0; i < vezes; ++i) {
         pid_t pid = -1;
         const Arranque a = mede(d, pid, programa, pasta, saida, 20000.0);
@@ -214,6 +263,7 @@ int main(int argc, char** argv) {
             dorme(200);
         } else {
             ultimo = pid;
+            janela = a.janela;
         }
     }
 
@@ -226,6 +276,12 @@ int main(int argc, char** argv) {
         }
         dorme(100);
     }
+    const double cpuMenu = cpuEm(ultimo, repouso);
+    int x = 0, y = 0;
+    pontoDoisJogadores(x, y);
+    clica(janela, x, y);
+    dorme(2000);  // the camera goes to the board and the panel settles
+    const double cpuJogo = cpuEm(ultimo, repouso);
     const long pico = vmHWMkB(ultimo);
     ligou = ligou && le(saida).find("Connected") != std::string::npos;
     termina(ultimo);
@@ -240,10 +296,20 @@ int main(int argc, char** argv) {
                   ligou ? "connected" : "NOT connected", vezes, pior, mediana(mapas));
     std::snprintf(medido, sizeof medido, "%.0f ms", q);
     linha(figura, medido, "<= 1500 ms", ligou && q <= 1500.0);
-    std::snprintf(figura, sizeof figura, "client peak memory (VmHWM after %d s)", segundos);
+    std::snprintf(figura, sizeof figura, "client peak memory (VmHWM after %d s)",
+                  segundos + 2 * repouso + 2);
     const double mb = pico * 1024.0 / 1e6;
     std::snprintf(medido, sizeof medido, "%.1f MB", mb);
     linha(figura, medido, "<= 150 MB", pico > 0 && mb <= 150.0);
+    const struct {
+        const char* onde;
+        double cpu;
+    } repousos[] = {{"on the menu", cpuMenu}, {"in a two-player game waiting for a move", cpuJogo}};
+    for (const auto& r : repousos) {
+        std::snprintf(figura, sizeof figura, "client CPU at rest, %d s %s", repouso, r.onde);
+        std::snprintf(medido, sizeof medido, "%.1f%% of one core", r.cpu);
+        linha(figura, medido, "<= 5%", r.cpu >= 0 && r.cpu <= 5.0);
+    }
     XCloseDisplay(d);
     return 0;
 }

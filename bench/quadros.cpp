@@ -22,6 +22,7 @@
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
+#include "app/bola.h"
 #include "app/desenho.h"
 #include "app/escolha.h"
 #include "app/eventos.h"
@@ -80,6 +81,7 @@ struct Opcoes {
     // For a profiler: only frames of one scenery, material and camera, nothing printed.
     int perfilAmbiente = 0, perfilMaterial = 0, perfilCamara = 0;
     bool partes = false;  // with it, also the frame taken apart
+    int largura = 550, altura = 550;  // of the profiler's window
 };
 
 Opcoes leOpcoes(int argc, char** argv) {
@@ -93,6 +95,7 @@ Opcoes leOpcoes(int argc, char** argv) {
         else if (std::sscanf(argv[i], "--perfil=%d,%d,%d", &o.perfilAmbiente, &o.perfilMaterial,
                              &o.perfilCamara) == 3) {}
         else if (std::strcmp(argv[i], "--partes") == 0) o.partes = true;
+        else if (std::sscanf(argv[i], "--tamanho=%dx%d", &o.largura, &o.altura) == 2) {}
     }
     return o;
 }
@@ -134,20 +137,9 @@ const char* nomeMaterial(int m) {
 }
 
 // Opens the window as the program does and waits until it has been shown and sized.
-void abreJanela(int& argc, char** argv) {
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(550, 550);
-    glutInitWindowPosition(200, 200);
-    janelaPrincipal = glutCreateWindow(argv[0]);
-    glutDisplayFunc(displayCallback);
-    registaEventos();
-    iniciaPainel();
-    buildPieces();
-    copyBoard(casas, casasIniciais);
-    ambienteCarregado = ambiente;
-    initGraphics();
-    criaTexturaFonte();
+void abreJanelaDeMedida(int& argc, char** argv) {
+    abreJanela(argc, argv);
+    preparaDesenho();
     // The first reshape sizes both the viewport and the panel.
     const double limite = agoraMs() + 5000.0;
     while (larguraJanela != 550 && agoraMs() < limite) glutMainLoopEvent();
@@ -187,9 +179,12 @@ int main(int argc, char** argv) {
         std::perror("quadros: standard output");
         return 1;
     }
-    abreJanela(argc, argv);
+    abreJanelaDeMedida(argc, argv);
 
     if (o.perfilAmbiente > 0) {
+        glutReshapeWindow(o.largura, o.altura);
+        const double limite = agoraMs() + 5000.0;
+        while (larguraJanela != o.largura && agoraMs() < limite) glutMainLoopEvent();
         ambiente = o.perfilAmbiente;
         mudaAmbiente();
         materialPecas = o.perfilMaterial;
@@ -293,6 +288,43 @@ int main(int argc, char** argv) {
         linha("pick at the board centre, camera " + std::to_string(c),
               ms(q) + " frame", ms(p), vezes(p / q), "<= 1x", p <= q);
     }
+
+    // Full HD with the free camera turning, as the rotation ball left spinning turns it: every
+    // frame a new view. Judged by its rate; the empty frame at that size is its baseline.
+    glutReshapeWindow(1920, 1080);
+    const double limite = agoraMs() + 5000.0;
+    while (larguraJanela != 1920 && agoraMs() < limite) glutMainLoopEvent();
+    if (larguraJanela != 1920) {
+        std::fprintf(stderr, "quadros: the window never reached 1920 x 1080\n");
+        return 1;
+    }
+    camara = 9;
+    materialPecas = 0;
+    const float eixo[3] = {0.0f, 1.0f, 0.0f};
+    const auto quadroAGirar = [&] {
+        rodaMatriz(rotacao, eixo, 0.02f);
+        displayCallback();
+    };
+    for (int a = 1; a <= 3; ++a) {
+        ambiente = a;
+        mudaAmbiente();
+        for (int i = 0; i < 3; ++i) quadroAGirar();
+        std::vector<double> quadros, vazios;
+        for (int r = 0; r < 4; ++r) {
+            const auto v = cronometra((o.vazios + 3) / 4, quadroVazio);
+            vazios.insert(vazios.end(), v.begin(), v.end());
+            const auto q = cronometra((o.quadros + 3) / 4, quadroAGirar);
+            quadros.insert(quadros.end(), q.begin(), q.end());
+        }
+        const double q = mediana(quadros), v = mediana(vazios);
+        char medido[48];
+        std::snprintf(medido, sizeof medido, "%.2f ms (%.0f fps)", q, 1000.0 / q);
+        linha(std::string("frame at 1920 x 1080, camera 9 turning: ") + nomeAmbiente(a) +
+                  ", Normal",
+              ms(v) + " empty", medido, vezes(q / v), ">= 60 fps", q <= 1000.0 / 60.0);
+    }
+    glutReshapeWindow(550, 550);
+    while (larguraJanela != 550 && agoraMs() < limite + 5000.0) glutMainLoopEvent();
 
     // Scenery switches: clear the scene, read the file, define its textures.
     std::vector<std::vector<double>> mudancas(4);

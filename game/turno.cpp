@@ -295,6 +295,20 @@ void turnStep() {
     }
 }
 
+bool turnoPorDar() {
+    if (animando || filmeActivo()) return false;
+    switch (idDeNumero<Modo>(modo)) {
+    case Modo::doisJogadores:
+        return selecaoCompleta();
+    case Modo::contraComputador:
+        return jogador != 1 || selecaoCompleta();
+    case Modo::computadores:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void resetGame() {
     // The last move is not animated: the pieces jump back.
     comecaPartida();

@@ -16,6 +16,9 @@ void initBoardTexts();
 void setBoardTexts(const char* texto);
 // One step of the game, run once per frame after the scene is drawn.
 void turnStep();
+// True when turnStep would talk to the rules server now: the computer's turn, or a player's
+// move chosen and not yet judged, with no piece moving and no film playing.
+bool turnoPorDar();
 // Back to the starting position after a game end.
 void resetGame();
 // The menu and clock picks 500 to 505.

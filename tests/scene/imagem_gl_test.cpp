@@ -1,0 +1,112 @@
+// The frame with the pieces drawn through their display lists looks as it does drawn command
+// by command: every scenery, material and camera of the panel, at the window's 550 x 550,
+// with the real sceneries and textures of the build. The two pictures of the first
+// configuration are left in the build folder for a person to compare.
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <GL/freeglut.h>
+#include <gtest/gtest.h>
+#include <stb/stb_image_write.h>
+
+#include "app/controlos.h"
+#include "app/frame.h"
+#include "app/globais.h"
+#include "app/janela.h"
+#include "game/globais.h"
+
+namespace {
+
+constexpr int kLado = 550;
+constexpr int kTolerancia = 8;  // levels per channel
+
+std::vector<unsigned char> leJanela() {
+    std::vector<unsigned char> px(std::size_t(kLado) * kLado * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, kLado, kLado, GL_RGB, GL_UNSIGNED_BYTE, px.data());
+    return px;
+}
+
+// Share of pixels whose three channels all lie within `tolerancia` of the other picture's.
+double parecidos(const std::vector<unsigned char>& a, const std::vector<unsigned char>& b,
+                 int tolerancia) {
+    std::size_t iguais = 0;
+    const std::size_t n = a.size() / 3;
+    for (std::size_t i = 0; i < n; ++i) {
+        bool perto = true;
+        for (int c = 0; c < 3; ++c)
+            perto = perto && std::abs(int(a[3 * i + c]) - int(b[3 * i + c])) <= tolerancia;
+        iguais += perto ? 1 : 0;
+    }
+    return n ? double(iguais) / double(n) : 0.0;
+}
+
+// Twice, since the lights are placed under the previous frame's view.
+std::vector<unsigned char> retrato(bool referencia) {
+    desenhoDeReferencia = referencia;
+    desenhaCena();
+    desenhaCena();
+    glFinish();
+    auto px = leJanela();
+    desenhoDeReferencia = false;
+    return px;
+}
+
+void grava(const std::string& nome, const std::vector<unsigned char>& px) {
+    const std::string caminho = std::string(CANTOS_BINARY_DIR) + "/" + nome;
+    stbi_flip_vertically_on_write(1);
+    stbi_write_png(caminho.c_str(), kLado, kLado, 3, px.data(), kLado * 3);
+}
+
+class Imagem : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ASSERT_EQ(chdir(CANTOS_RUNTIME_DIR), 0) << CANTOS_RUNTIME_DIR;
+        int argc = 1;
+        char nome[] = "imagem";
+        char* argv[] = {nome, nullptr};
+        abreJanela(argc, argv);
+        preparaDesenho();
+        while (larguraJanela != kLado) glutMainLoopEvent();
+    }
+};
+
+TEST_F(Imagem, ListsDrawWhatTheCommandsDrawInEverySceneryMaterialAndCamera) {
+    bool primeira = true;
+    for (const ItemLista& a : itensAmbiente) {
+        for (const ItemLista& m : itensMateriais) {
+            for (const ItemLista& c : itensCamara) {
+                if (c.id != 1 && c.id != 9) continue;  // the player's camera and the free one
+                ambiente = a.id;
+                materialPecas = m.id;
+                camara = c.id;
+                desenhaCena();  // the scenery switch comes at the frame's end
+                const auto referencia = retrato(true);
+                const auto comListas = retrato(false);
+                const double p = parecidos(referencia, comListas, kTolerancia);
+                EXPECT_GE(p, 0.99) << a.texto << ", " << m.texto << ", " << c.texto;
+                if (primeira) {
+                    grava("imagem-referencia.png", referencia);
+                    grava("imagem-listas.png", comListas);
+                    primeira = false;
+                }
+            }
+        }
+    }
+}
+
+// The comparison itself: a picture shifted by one level everywhere passes, one with a
+// block of another colour over 2% of it does not.
+TEST(Parecidos, ToleratesSmallShiftsButNotABlockOfOtherColour) {
+    std::vector<unsigned char> a(kLado * kLado * 3, 100);
+    std::vector<unsigned char> b(a.size(), 101), c = a;
+    EXPECT_DOUBLE_EQ(parecidos(a, b, kTolerancia), 1.0);
+    for (std::size_t i = 0; i < c.size() / 50; ++i) c[i] = 200;
+    EXPECT_LT(parecidos(a, c, kTolerancia), 0.99);
+}
+
+}  // namespace
