@@ -25,15 +25,10 @@ int nomeDoMenu(int tecla) {
     }
 }
 
-bool tecla(int t) {
-    if (menuEmVista() && nomeDoMenu(t) != 0) {
-        escolheNome(nomeDoMenu(t));
-        return true;
-    }
+void tecla(int t) {
+    if (menuEmVista() && nomeDoMenu(t) != 0) return escolheNome(nomeDoMenu(t));
     const Accao a = accaoDaTecla(t);
-    if (a == Accao::nenhuma) return false;
-    executa(a);
-    return true;
+    if (a != Accao::nenhuma) executa(a);
 }
 
 void seta(Seta s) {
@@ -49,21 +44,16 @@ int camaraEmVista() { return fimDeJogo.activo ? fimDeJogo.camara : camara; }
 
 bool menuEmVista() { return camaraEmVista() == 4 && !fimDeJogo.activo; }
 
+// The dispatcher that calls these asks for the frame that shows what a key changed.
 void teclaNormal(unsigned char t) {
-    bool usada = true;
-    if (t == enter || t == espaco) {
-        if (fimDeJogo.activo) {
-            escolheNome(0);
-        } else if (menuEmVista()) {
-            usada = false;
-        } else {
-            cursor.visivel = true;
-            escolheNome(nomeNaCasa(cursor.x, cursor.y));
-        }
-    } else {
-        usada = tecla(t);
+    if (t != enter && t != espaco) {
+        tecla(t);
+    } else if (fimDeJogo.activo) {
+        escolheNome(0);
+    } else if (!menuEmVista()) {
+        cursor.visivel = true;
+        escolheNome(nomeNaCasa(cursor.x, cursor.y));
     }
-    if (usada) glutPostRedisplay();
 }
 
 void teclaEspecial(int t) {
@@ -73,7 +63,6 @@ void teclaEspecial(int t) {
     case GLUT_KEY_LEFT: seta(Seta::esquerda); break;
     case GLUT_KEY_RIGHT: seta(Seta::direita); break;
     default:
-        if (!tecla(tecladoEspecial + t)) return;
+        tecla(tecladoEspecial + t);
     }
-    glutPostRedisplay();
 }
