@@ -15,19 +15,20 @@
 #include "game/globais.h"
 #include "game/refazer.h"
 #include "game/sugestao.h"
+#include "game/traducao.h"
 #include "game/veredicto.h"
 #include "game/volta_menu.h"
 
 const BotaoAccao botoesAccao[] = {
-    {Accao::undo, "Undo", 'u'},
-    {Accao::refazer, "Refazer", 'r'},
-    {Accao::sugestao, "Sugestão", 'h'},
-    {Accao::filme, "Filme do jogo", 'f'},
-    {Accao::rodaCamara, "RodaCamara", 0},
-    {Accao::gravar, "Gravar partida", 0},
-    {Accao::menu, "Menu", 'm'},
-    {Accao::listaJogadas, "Jogadas", 'j'},
-    {Accao::ecraInteiro, "Ecrã inteiro", tecladoEspecial + GLUT_KEY_F11},
+    {Accao::undo, N_("Undo"), 'u'},
+    {Accao::refazer, N_("Refazer"), 'r'},
+    {Accao::sugestao, N_("Sugestão"), 'h'},
+    {Accao::filme, N_("Filme do jogo"), 'f'},
+    {Accao::rodaCamara, N_("RodaCamara"), 0},
+    {Accao::gravar, N_("Gravar partida"), 0},
+    {Accao::menu, N_("Menu"), 'm'},
+    {Accao::listaJogadas, N_("Jogadas"), 'j'},
+    {Accao::ecraInteiro, N_("Ecrã inteiro"), tecladoEspecial + GLUT_KEY_F11},
 };
 const int numBotoesAccao = sizeof botoesAccao / sizeof botoesAccao[0];
 
@@ -38,10 +39,10 @@ void gravaPartidaAgora() {
     const std::string caminho = gravaPartida(std::time(nullptr));
     if (caminho.empty()) {
         std::printf("Nada gravado: sem partida para gravar ou sem pasta de documentos\n");
-        notaEstado = "Nada gravado: sem partida para gravar";
+        notaEstado = _("Nada gravado: sem partida para gravar");
     } else {
         std::printf("Partida gravada em %s\n", caminho.c_str());
-        notaEstado = "Partida gravada em " + caminho;
+        notaEstado = _("Partida gravada em ") + caminho;
     }
     std::fflush(stdout);
 }

@@ -11,6 +11,7 @@
 #include "game/notacao.h"
 #include "game/persistencia.h"
 #include "game/sugestao.h"
+#include "game/traducao.h"
 
 namespace {
 
@@ -28,21 +29,21 @@ void escreveJogo(const Situacao& s, char* t, int n) {
     const bool comNivel = s.nivel == 1 || s.nivel == 2;
     switch (idDeNumero<Modo>(s.modo)) {
     case Modo::doisJogadores:
-        std::snprintf(t, n, "Jogador contra Jogador");
+        std::snprintf(t, n, _("Jogador contra Jogador"));
         break;
     case Modo::contraComputador:
-        std::snprintf(t, n, "Jogador contra Computador · Nível %d", s.nivel);
+        std::snprintf(t, n, _("Jogador contra Computador · Nível %d"), s.nivel);
         break;
     case Modo::computadores:
-        std::snprintf(t, n, "Computador contra Computador · Nível %d", s.nivel);
+        std::snprintf(t, n, _("Computador contra Computador · Nível %d"), s.nivel);
         break;
     default:
         if (s.fimDeJogo)
-            std::snprintf(t, n, "Fim do jogo: clique na vista para voltar ao menu");
+            std::snprintf(t, n, _("Fim do jogo: clique na vista para voltar ao menu"));
         else if (comNivel)
-            std::snprintf(t, n, "Menu · Nível %d: escolha o modo", s.nivel);
+            std::snprintf(t, n, _("Menu · Nível %d: escolha o modo"), s.nivel);
         else
-            std::snprintf(t, n, "Menu: escolha o modo (contra o computador, antes o nível)");
+            std::snprintf(t, n, _("Menu: escolha o modo (contra o computador, antes o nível)"));
         break;
     }
 }
@@ -52,25 +53,25 @@ void escreveAviso(const Situacao& s, LinhasEstado& l) {
     l.tom = Tom::neutro;
     l.aviso[0] = '\0';
     if (s.filme) {
-        std::snprintf(l.aviso, n, "Filme: jogada %d de %d", s.jogadaFilme, s.totalFilme);
+        std::snprintf(l.aviso, n, _("Filme: jogada %d de %d"), s.jogadaFilme, s.totalFilme);
     } else if (s.nota[0] != '\0') {
         std::snprintf(l.aviso, n, "%s", s.nota);
     } else if (s.semLigacao) {
-        std::snprintf(l.aviso, n, s.jogoEmEspera ? "Sem ligação ao servidor de regras: o jogo guardado espera por ele"
-                                                 : "Sem ligação ao servidor de regras");
+        std::snprintf(l.aviso, n, s.jogoEmEspera ? _("Sem ligação ao servidor de regras: o jogo guardado espera por ele")
+                                                 : _("Sem ligação ao servidor de regras"));
         l.tom = Tom::mau;
     } else if (emJogo(s.modo) && computadorAJogar(s)) {
-        std::snprintf(l.aviso, n, "O computador está a pensar…");
+        std::snprintf(l.aviso, n, _("O computador está a pensar…"));
         l.tom = Tom::espera;
     } else if (s.sugestao == 1) {
-        std::snprintf(l.aviso, n, "Sugestão: %s", s.textoSugestao);
+        std::snprintf(l.aviso, n, _("Sugestão: %s"), s.textoSugestao);
         l.tom = Tom::sugestao;
     } else if (s.sugestao == 2) {
-        std::snprintf(l.aviso, n, "Sem sugestão: o servidor de regras não indicou jogada");
+        std::snprintf(l.aviso, n, _("Sem sugestão: o servidor de regras não indicou jogada"));
         l.tom = Tom::mau;
     } else if (s.veredicto == VeredictoJogada::escolhaNivel) {
         // Stale once a level is chosen.
-        if (s.nivel != 1 && s.nivel != 2) std::snprintf(l.aviso, n, "Escolha primeiro o nível");
+        if (s.nivel != 1 && s.nivel != 2) std::snprintf(l.aviso, n, _("Escolha primeiro o nível"));
         l.tom = Tom::mau;
     } else if (s.veredicto != VeredictoJogada::nenhum) {
         std::snprintf(l.aviso, n, "%s", s.textoVeredicto);
@@ -85,12 +86,13 @@ void escreveAviso(const Situacao& s, LinhasEstado& l) {
 void escreveVez(const Situacao& s, char* t, int n) {
     const char* cor = corDasPecas(s.jogador, s.material);
     if (s.jogadaDaVez >= jogadaDoCanto)
-        std::snprintf(t, n, "Vez de Jog%d (%s) · %d.ª jogada: nenhuma peça pode ficar no canto de partida",
+        // TRANSLATORS: Jog1 and Jog2 are the sides' names, as the scoreboard shows them.
+        std::snprintf(t, n, _("Vez de Jog%d (%s) · %d.ª jogada: nenhuma peça pode ficar no canto de partida"),
                       s.jogador, cor, s.jogadaDaVez);
     else if (s.jogadaDaVez > 0)
-        std::snprintf(t, n, "Vez de Jog%d (%s) · %d.ª jogada", s.jogador, cor, s.jogadaDaVez);
+        std::snprintf(t, n, _("Vez de Jog%d (%s) · %d.ª jogada"), s.jogador, cor, s.jogadaDaVez);
     else
-        std::snprintf(t, n, "Vez de Jog%d (%s)", s.jogador, cor);
+        std::snprintf(t, n, _("Vez de Jog%d (%s)"), s.jogador, cor);
 }
 
 }  // namespace
@@ -99,7 +101,7 @@ const char* corDasPecas(int lado, int material) {
     // Side 1 moves the pieces that wear the odd texture names: black in "Normal", the light
     // images in the other materials.
     const bool escuras = (lado == 1) == (material == 0);
-    return escuras ? "peças escuras" : "peças claras";
+    return escuras ? _("peças escuras") : _("peças claras");
 }
 
 LinhasEstado compoeEstado(const Situacao& s) {
@@ -109,7 +111,7 @@ LinhasEstado compoeEstado(const Situacao& s) {
     if (emJogo(s.modo) && !s.filme)
         escreveVez(s, l.vez, sizeof l.vez);
     else if (s.menu && !s.fimDeJogo)
-        std::snprintf(l.vez, sizeof l.vez, "Teclas: 1, 2, 3 escolhem o modo · F1, F2 o nível");
+        std::snprintf(l.vez, sizeof l.vez, _("Teclas: 1, 2, 3 escolhem o modo · F1, F2 o nível"));
     std::snprintf(l.placar, sizeof l.placar, "Jog1 %d · Jog2 %d  ·  %d%d:%d%d", s.vitorias1,
                   s.vitorias2, s.relogio[0], s.relogio[1], s.relogio[2], s.relogio[3]);
     escreveAviso(s, l);

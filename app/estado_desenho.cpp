@@ -6,6 +6,7 @@
 #include "app/fontes.h"
 #include "app/globais.h"
 #include "game/globais.h"
+#include "game/traducao.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ void desenhaFimDeJogo() {
     ImGui::PushTextWrapPos(io.DisplaySize.x - 60 * e);
     ImGui::TextUnformatted(razao);
     ImGui::PopTextWrapPos();
-    ImGui::TextDisabled("Clique na vista para voltar ao menu.");
+    ImGui::TextDisabled(_("Clique na vista para voltar ao menu."));
     ImGui::End();
     ImGui::PopStyleVar(2);
 }

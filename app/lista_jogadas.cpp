@@ -9,6 +9,7 @@
 #include "game/desfazer.h"
 #include "game/globais.h"
 #include "game/notacao.h"
+#include "game/traducao.h"
 
 namespace {
 
@@ -58,15 +59,15 @@ void desenhaListaJogadas() {
     const ImGuiWindowFlags flags = ImGuiWindowFlags_NoMove | ImGuiWindowFlags_AlwaysAutoResize |
                                    ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoSavedSettings |
                                    ImGuiWindowFlags_NoFocusOnAppearing;
-    if (ImGui::Begin("Jogadas", &aberta, flags)) {
+    if (ImGui::Begin(_("Jogadas"), &aberta, flags)) {
         const int n = int(historico.size());
-        if (n == 0) ImGui::TextDisabled("Ainda sem jogadas");
+        if (n == 0) ImGui::TextDisabled(_("Ainda sem jogadas"));
         const ImGuiTableFlags t = ImGuiTableFlags_RowBg | ImGuiTableFlags_SizingStretchProp;
         if (n > 0 && ImGui::BeginTable("##jogadas", 4, t)) {
-            ImGui::TableSetupColumn("N.º");
-            ImGui::TableSetupColumn("Lado");
-            ImGui::TableSetupColumn("De");
-            ImGui::TableSetupColumn("Para");
+            ImGui::TableSetupColumn(_("N.º"));
+            ImGui::TableSetupColumn(_("Lado"));
+            ImGui::TableSetupColumn(_("De"));
+            ImGui::TableSetupColumn(_("Para"));
             ImGui::TableHeadersRow();
             const int destaque = emDestaque();
             for (int i = 0; i < n; ++i) linha(i, historico[std::size_t(i)], i == destaque);

@@ -28,6 +28,7 @@
 #include "game/destinos.h"
 #include "game/exportacao.h"
 #include "game/globais.h"
+#include "game/traducao.h"
 #include "game/volta_menu.h"
 
 namespace {
@@ -171,7 +172,7 @@ void controloBola(float x) {
     desenhaMeridianos(d, centro, raio);
     d->AddCircle(centro, raio, quente ? cor(250, 210, 150) : cor(150, 120, 90), 48, 2.0f);
     ImGui::SetCursorPosY(margem + diametroBola + 3 * E);
-    rotuloCentrado("Rotacao", x, diametroBola);
+    rotuloCentrado(_("Rotacao"), x, diametroBola);
 }
 
 void seta(ImDrawList* d, ImVec2 c, float dx, float dy, ImU32 cr) {
@@ -230,7 +231,7 @@ void barra(float x) {
 bool botao(Accao a, ImVec2 tamanho) {
     const char* rotulo = "";
     for (int i = 0; i < numBotoesAccao; ++i)
-        if (botoesAccao[i].accao == a) rotulo = botoesAccao[i].rotulo;
+        if (botoesAccao[i].accao == a) rotulo = _(botoesAccao[i].rotulo);
     if (!ImGui::Button(rotulo, tamanho)) return false;
     executa(a);
     return true;
@@ -282,11 +283,11 @@ void lista(const char* rotulo, const ItemLista* itens, int n, int* variavel, int
     ImGui::SetCursorPosX(x);
     ImGui::SetNextItemWidth(largura);
     ImGui::PushID(rotulo);
-    if (ImGui::BeginCombo("##lista", emVista ? emVista : itens[mostrado].texto)) {
+    if (ImGui::BeginCombo("##lista", emVista ? emVista : _(itens[mostrado].texto))) {
         const ImVec2 p = ImGui::GetWindowPos(), t = ImGui::GetWindowSize();
         popups.push_back({p.x, p.y, p.x + t.x, p.y + t.y});
         for (int i = 0; i < n; ++i) {
-            if (ImGui::Selectable(itens[i].texto, i == mostrado)) {
+            if (ImGui::Selectable(_(itens[i].texto), i == mostrado)) {
                 *variavel = itens[i].id;
                 mostrado = i;
             }
@@ -301,10 +302,10 @@ void ajudasEJogadas(float x) {
     ImGui::SetCursorPos(ImVec2(x, ImGui::GetCursorPosY() + 2 * E));
     ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(2 * E, 1 * E));
     ImGui::PushStyleVar(ImGuiStyleVar_ItemInnerSpacing, ImVec2(3 * E, 3 * E));
-    ImGui::Checkbox("Ajudas", &ajudas);
+    ImGui::Checkbox(_("Ajudas"), &ajudas);
     ImGui::SameLine();
     bool lista = mostraJogadas;
-    if (ImGui::Checkbox("Jogadas", &lista)) executa(Accao::listaJogadas);
+    if (ImGui::Checkbox(_("Jogadas"), &lista)) executa(Accao::listaJogadas);
     ImGui::PopStyleVar(2);
 }
 
@@ -314,10 +315,10 @@ void listas(float x, float largura) {
     ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(5 * E, 2 * E));
     // Under the end banner the view is the finished game's: a choice turns that one.
     int* emVista = fimDeJogo.activo ? &fimDeJogo.camara : &camara;
-    lista("Camara", itensCamara, 4, emVista, mostradoCamara, x, largura,
+    lista(_("Camara"), itensCamara, 4, emVista, mostradoCamara, x, largura,
           textoCamara(*emVista, mostradoCamara));
-    lista("Ambiente", itensAmbiente, 3, &ambiente, mostradoAmbiente, x, largura);
-    lista("Materiais", itensMateriais, 4, &materialPecas, mostradoMateriais, x, largura);
+    lista(_("Ambiente"), itensAmbiente, 3, &ambiente, mostradoAmbiente, x, largura);
+    lista(_("Materiais"), itensMateriais, 4, &materialPecas, mostradoMateriais, x, largura);
     ImGui::PopStyleVar(2);
     ajudasEJogadas(x);
 }
@@ -335,15 +336,15 @@ void constroiPainel() {
     float x = margem;
     controloBola(x);
     x += diametroBola + 8 * E;
-    controloArrasto("Zoom Z", &zoomZ, 0.02f, false, x);
+    controloArrasto(_("Zoom Z"), &zoomZ, 0.02f, false, x);
     x += larguraArrasto + espacoBarra / 2;
     barra(x);
     x += espacoBarra / 2;
-    controloArrasto("Zoom X", &zoomX, 1.0f, true, x);
+    controloArrasto(_("Zoom X"), &zoomX, 1.0f, true, x);
     x += larguraArrasto + espacoBarra / 2;
     barra(x);
     x += espacoBarra / 2;
-    controloArrasto("Zoom Y", &zoomY, 1.0f, false, x);
+    controloArrasto(_("Zoom Y"), &zoomY, 1.0f, false, x);
     x += larguraArrasto + espacoBarra / 2;
     barra(x);
     x += espacoBarra / 2;

@@ -5,7 +5,6 @@
 #include "scene/globais.h"
 #include "sgx/globais.h"
 #include "sgx/sgx.h"
-// Last: its short macro names must not reach the headers above.
 #include "game/traducao.h"
 
 // The menu's picture has words, so each language has its own, which the catalogue names.

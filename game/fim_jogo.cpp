@@ -6,6 +6,7 @@
 #include "game/globais.h"
 #include "game/pedidos.h"
 #include "game/tabuleiro_texto.h"
+#include "game/traducao.h"
 #include "game/turno.h"
 
 namespace {
@@ -99,25 +100,25 @@ void dispensaFimDeJogo() {
 
 void textoFimDeJogo(const FimDeJogo& f, char* titulo, char* razao, int tamanho) {
     const int perdedor = outro(f.vencedor);
-    std::snprintf(titulo, tamanho, "Jog%d venceu!", f.vencedor);
+    std::snprintf(titulo, tamanho, _("Jog%d venceu!"), f.vencedor);
     switch (f.razao) {
     case RazaoFim::metaCheia:
-        std::snprintf(razao, tamanho, "Todas as peças de Jog%d chegaram ao canto oposto.",
+        std::snprintf(razao, tamanho, _("Todas as peças de Jog%d chegaram ao canto oposto."),
                       f.vencedor);
         break;
     case RazaoFim::semJogadas:
-        std::snprintf(razao, tamanho, "Jog%d ficou sem jogadas.", perdedor);
+        std::snprintf(razao, tamanho, _("Jog%d ficou sem jogadas."), perdedor);
         break;
     case RazaoFim::ficouEmCasa:
-        std::snprintf(razao, tamanho, "Jog%d ainda tinha uma peça no canto de partida à 30.ª jogada.",
+        std::snprintf(razao, tamanho, _("Jog%d ainda tinha uma peça no canto de partida à 30.ª jogada."),
                       perdedor);
         break;
     case RazaoFim::distancia:
-        std::snprintf(razao, tamanho, "À 100.ª jogada, as peças de Jog%d estavam mais perto da meta.",
+        std::snprintf(razao, tamanho, _("À 100.ª jogada, as peças de Jog%d estavam mais perto da meta."),
                       f.vencedor);
         break;
     default:
-        std::snprintf(razao, tamanho, "O servidor de regras deu o jogo por terminado.");
+        std::snprintf(razao, tamanho, _("O servidor de regras deu o jogo por terminado."));
         break;
     }
 }

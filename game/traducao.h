@@ -1,7 +1,7 @@
 // The texts the window shows go through the "cantos" catalogue; Portuguese is the source.
 // _() translates now; N_() only marks a text kept in a table, translated where it is shown.
 // Console diagnostics are never marked: they read the same in every language.
-// Include last: the short macro names must not reach other headers.
+// Include it after the system and library headers, which its short names must not reach.
 #pragma once
 #include <libintl.h>
 

@@ -5,6 +5,7 @@
 #include "game/destinos.h"
 #include "game/globais.h"
 #include "game/tabuleiro_texto.h"
+#include "game/traducao.h"
 
 namespace {
 
@@ -17,30 +18,30 @@ void escreve(const char* frase) {
 void explicaRecusa(const char* tab, int jogador, int xi, int yi, char* texto, std::size_t tamanho) {
     int lados[8][8];
     const bool naCasa = xi >= 0 && xi < 8 && yi >= 0 && yi < 8 && leTabuleiro(tab, lados);
-    const char* porque = "essa peça não chega a essa casa";
-    if (naCasa && lados[xi][yi] == 0) porque = "a casa escolhida está vazia";
+    const char* porque = _("essa peça não chega a essa casa");
+    if (naCasa && lados[xi][yi] == 0) porque = _("a casa escolhida está vazia");
     if (naCasa && lados[xi][yi] != 0 && lados[xi][yi] != jogador)
-        porque = "essa peça é do adversário";
-    std::snprintf(texto, tamanho, "Jogada inválida: %s", porque);
+        porque = _("essa peça é do adversário");
+    std::snprintf(texto, tamanho, _("Jogada inválida: %s"), porque);
 }
 
 void anotaVeredicto(VeredictoJogada v) {
     ultimoVeredicto = v;
     switch (v) {
     case VeredictoJogada::jogadaValida:
-        escreve("Jogada válida");
+        escreve(_("Jogada válida"));
         break;
     case VeredictoJogada::jogadaInvalida:
         explicaRecusa(tabuleiro, jogador, xi, yi, textoVeredicto, sizeof textoVeredicto);
         break;
     case VeredictoJogada::escolhaNivel:
-        escreve("Escolha primeiro o nível");
+        escreve(_("Escolha primeiro o nível"));
         break;
     case VeredictoJogada::jogadaPCInvalida:
-        escreve("A jogada do computador não se entende");
+        escreve(_("A jogada do computador não se entende"));
         break;
     case VeredictoJogada::respostaInvalida:
-        escreve("Resposta inválida do servidor de regras");
+        escreve(_("Resposta inválida do servidor de regras"));
         break;
     default:
         escreve("");

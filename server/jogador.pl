@@ -6,7 +6,8 @@
     table (transposicao.pl), killer moves and a move generator of its own
     (lances.pl), until it has searched a fixed number of positions.  Its
     evaluation is a sum of per-square values, so that a move changes it by
-    two table look-ups.
+    two table look-ups.  Once the two armies have passed each other the
+    game is two separate races, and it searches its own moves only.
 
     Both levels are deterministic: moves are generated in a fixed order, a
     later move replaces the best so far only when it is strictly better,
@@ -128,6 +129,7 @@ jogada_nivel2(Tab, Lado, De, Para) :-
     orcamento_nivel2(Orcamento),
     procura(Tab, Lado, Orcamento, De, Para, _).
 
+
 %   The node budget, calibrated so that the median reply on the
 %   development machine takes about 80 ms (see the README).
 
@@ -144,6 +146,16 @@ vitoria(1000000).
 %   and two sides that both wait would never finish.
 
 custo_de_esperar(30).
+
+%   perda_tolerada(L): inside the search, a move whose gain is not above L
+%   is left out, unless the node has no other.  Moves that lose value are
+%   rarely worth the search.  Letting in those that lose up to half a step
+%   (L = -30), sideways moves that open a jump among them, won a few more
+%   races against the timed sparring opponent, but against the one at a
+%   fixed depth level 2 took its moves back and forth, and one game went to
+%   the 100-move count.
+
+perda_tolerada(-1).
 
 %   margem(Prof, F): how much a move Prof plies from the horizon can still
 %   gain its side, at most, beyond its own value, for what follows it:
@@ -163,9 +175,11 @@ margem(3, 50).
 %   ordered by what the one before left in the transposition table, until
 %   Orcamento nodes (positions whose moves were generated) have been
 %   searched.  The move is the best of the last search that finished.
-%   A move that fills the goal camp is taken at once.  Info is
-%   info(Nos, Prof, V): the nodes searched, the depth of the last finished
-%   search and the value it found.  Fails when Lado has no legal move.
+%   A move that fills the goal camp is taken at once; once the armies have
+%   passed each other the search is the race's (corrida/9), its plies
+%   Lado's own moves.  Info is info(Nos, Prof, V): the nodes searched, the
+%   depth of the last finished search and the value it found.  Fails when
+%   Lado has no legal move.
 
 procura(Tab0, Lado, Orcamento, De, Para, Info) :-
     duplicate_term(Tab0, Tab),
@@ -189,6 +203,9 @@ procura(Tab0, Lado, Orcamento, De, Para, Info) :-
         arg(Para, MT, 1)
     ->  vitoria(W),
         Info = info(0, 1, W)
+    ;   separados(Lado, Meus, Deles)
+    ->  soma_valores(Meus, Eu, 0, E),
+        corrida(Js, Tab, Eu, Meus, E, GM, Orcamento, De-Para, Info)
     ;   conta_meta(Deles, Ele, 0, GO),
         soma_valores(Meus, Eu, 0, VM),
         soma_valores(Deles, Ele, 0, VO),
@@ -198,12 +215,12 @@ procura(Tab0, Lado, Orcamento, De, Para, Info) :-
         functor(Kil, k, 64),
         Ctx = ctx(c(0, Orcamento), Tab, TT, Kil),
         Raiz = raiz(Eu, Ele, Meus, Deles, E, GM, GO, H),
+        arg(2, Eu, VT),
         (   Casa >= 20000
-        ->  exclude(volta_a_casa(Lado), Js, Js1),
+        ->  exclude(tarde_demais(Lado, VT), Js, Js1),
             ( Js1 == [] -> Js2 = Js ; Js2 = Js1 )
         ;   Js2 = Js
         ),
-        arg(2, Eu, VT),
         chaves(Js2, VT, Pares),
         keysort(Pares, Ordenados),
         pairs_values(Ordenados, Ordenadas),
@@ -214,14 +231,184 @@ procura(Tab0, Lado, Orcamento, De, Para, Info) :-
         Info = info(Nos, Prof, V)
     ).
 
-%   Late in the game a piece is never taken back into its home camp: it
-%   would lose the game at the 30th move, and the search, which does not
-%   know the move count, could take it there to block the other side.
-%   Inside the search the cost of the home camp keeps it out.
+%   separados(Lado, Meus, Deles): the two armies have passed each other:
+%   every piece of side 1 lies at least three diagonals (x + y) nearer
+%   its goal corner than every piece of side 2, so that none stands next
+%   to a piece of the other side, and none ever will while both go
+%   forward.  From then on the game is two races apart: what the other
+%   side does changes nothing for this one.
 
-volta_a_casa(Lado, De-Para) :-
-    zona(Para, Lado),
-    \+ zona(De, Lado).
+separados(Lado, Meus, Deles) :-
+    (   Lado =:= 1 -> Um = Meus, Dois = Deles ; Um = Deles, Dois = Meus ),
+    maior_diagonal(Um, 0, M1),
+    menor_diagonal(Dois, 14, M2),
+    M1 + 3 =< M2.
+
+maior_diagonal([], M, M).
+maior_diagonal([Q|Qs], M0, M) :-
+    distancia(1, Q, D),
+    M1 is max(M0, D),
+    maior_diagonal(Qs, M1, M).
+
+menor_diagonal([], M, M).
+menor_diagonal([Q|Qs], M0, M) :-
+    distancia(1, Q, D),
+    M1 is min(M0, D),
+    menor_diagonal(Qs, M1, M).
+
+%   corrida(Js, Tab, Eu, Meus, E, GM, Orcamento, Melhor, Info): the race, once
+%   the armies have passed.  Only the side's own moves count, so the
+%   search is single-agent: the greatest value the side can reach in P of
+%   its own moves, P = 1, 2, 3... until the budget runs out, a filled goal
+%   camp counted as a win the sooner the better.  Without the other side's
+%   replies it looks about twice as many of its own moves ahead as the
+%   two-sided search with the same budget.  Having no opponent to cut it
+%   short, it keeps at each position only the moves of greatest gain
+%   (largura/2); transpositions (the same pieces moved in another order)
+%   are read from the table.
+
+%   How many moves of each position the race keeps, the best first: more
+%   at the root, and all when at most three pieces are still to come into
+%   the goal camp, where a move that only makes room in the camp may be
+%   the one that wins.
+
+largura(_, GM, K) :-
+    GM >= 7, !,
+    K = 1000.
+largura(raiz, _, 12).
+largura(no, _, 6).
+
+corrida(Js, Tab, Eu, Meus, E, GM, Orcamento, Melhor, info(Nos, Prof, V)) :-
+    arg(2, Eu, VT),
+    chaves(Js, VT, Pares),
+    keysort(Pares, Ordenados),
+    pairs_values(Ordenados, Ordenadas),
+    largura(raiz, GM, K),
+    primeiros(K, Ordenadas, Raiz),
+    Raiz = [J0|_],
+    tabela_nova(TT),
+    Ctx = ctx(c(0, Orcamento), Tab, TT, _),
+    arg(1, Eu, Lado),
+    xor_pecas_lado(Meus, Lado, H),
+    profundidade_maxima(PMax),
+    correr(1, PMax, Raiz, Eu, Meus, E, GM, H, Ctx, J0, 0, 0, Melhor, Prof, V),
+    arg(1, Ctx, c(Nos, _)).
+
+correr(P, PMax, Js, Eu, Meus, E, GM, H, Ctx, Melhor0, Prof0, V0,
+       Melhor, Prof, V) :-
+    (   P =< PMax,
+        catch(corrida_raiz(Js, P, Eu, Meus, E, GM, H, Ctx, none, -(1 << 40),
+                           Melhor1, V1),
+              orcamento, fail)
+    ->  vitoria(W),
+        (   V1 >= W - 1000
+        ->  Melhor = Melhor1, Prof = P, V = V1
+        ;   selectchk(Melhor1, Js, Js0),
+            P1 is P + 1,
+            correr(P1, PMax, [Melhor1|Js0], Eu, Meus, E, GM, H, Ctx,
+                   Melhor1, P, V1, Melhor, Prof, V)
+        )
+    ;   Melhor = Melhor0, Prof = Prof0, V = V0
+    ).
+
+corrida_raiz([], _, _, _, _, _, _, _, M, V, M, V).
+corrida_raiz([De-Para|Js], P, Eu, Meus, E, GM, H, Ctx, M0, V0, M, V) :-
+    passo_corrida(De, Para, P, 0, Eu, Meus, E, GM, H, Ctx, V1),
+    (   V1 > V0
+    ->  corrida_raiz(Js, P, Eu, Meus, E, GM, H, Ctx, De-Para, V1, M, V)
+    ;   corrida_raiz(Js, P, Eu, Meus, E, GM, H, Ctx, M0, V0, M, V)
+    ).
+
+%   passo_corrida(...): the value of playing De-Para with Prof moves of
+%   the race left, this one included, Ply moves from the root.
+
+passo_corrida(De, Para, Prof, Ply, Eu, Meus, E, GM, H, Ctx, V) :-
+    Ply1 is Ply + 1,
+    avanco(Eu, De, Para, GM, E, Ply1, GM1, E1, V),
+    (   nonvar(V)
+    ->  true
+    ;   Prof =:= 1
+    ->  V = E1
+    ;   fazer(Eu, Ctx, De, Para, Meus, H, Meus1, H1),
+        Prof1 is Prof - 1,
+        no_corrida(Prof1, Ply1, Eu, Meus1, E1, GM1, H1, Ctx, V),
+        desfazer(Eu, Ctx, De, Para)
+    ).
+
+no_corrida(Prof, Ply, Eu, Meus, E, GM, H, Ctx, V) :-
+    arg(3, Ctx, TT),
+    (   consultar(TT, H, ProfT, _, VT, _, _),
+        ProfT >= Prof
+    ->  de_tabela(VT, Ply, V)
+    ;   contar(Ctx),
+        arg(2, Ctx, Tab),
+        arg(1, Eu, Lado),
+        lances(Tab, Lado, Meus, Js),
+        (   Js == []
+        ->  V = E
+        ;   Prof =:= 1
+        ->  folhas(Js, Eu, GM, E, Ply, -1000000000, V)
+        ;   Eu = s(_, VT1, Metas, _, _, Pen),
+            chaves_no(Js, VT1, Metas, Pen, -(1 << 40), -1, -, -, 0, 0, Pares,
+                      -(1 << 40), _, _),
+            keysort(Pares, Ordenados),
+            largura(no, GM, K),
+            primeiros(K, Ordenados, Melhores),
+            ramos_corrida(Melhores, Prof, Ply, Eu, Meus, E, GM, H, Ctx,
+                          -(1 << 40), V)
+        ),
+        para_tabela(V, Ply, VS),
+        guardar(TT, H, Prof, 0, VS, 0, 0)
+    ).
+
+ramos_corrida([], _, _, _, _, _, _, _, _, V, V).
+ramos_corrida([_-(De-Para)|Js], Prof, Ply, Eu, Meus, E, GM, H, Ctx, V0, V) :-
+    passo_corrida(De, Para, Prof, Ply, Eu, Meus, E, GM, H, Ctx, V1),
+    V2 is max(V0, V1),
+    ramos_corrida(Js, Prof, Ply, Eu, Meus, E, GM, H, Ctx, V2, V).
+
+primeiros(K, Xs, Ps) :-
+    (   K =:= 0 -> Ps = []
+    ;   Xs = [] -> Ps = []
+    ;   Xs = [X|Xs1], Ps = [X|Ps1],
+        K1 is K - 1,
+        primeiros(K1, Xs1, Ps1)
+    ).
+
+xor_pecas_lado([], _, H, H).
+xor_pecas_lado([Q|Qs], Lado, H0, H) :-
+    chave_peca(Lado, Q, Z),
+    H1 is H0 xor Z,
+    xor_pecas_lado(Qs, Lado, H1, H).
+
+xor_pecas_lado(Qs, Lado, H) :-
+    xor_pecas_lado(Qs, Lado, 0, H).
+
+%   tarde_demais(Lado, VT, De-Para): a move level 2 does not play late in
+%   the game, while it has another.
+%   - A piece is never taken back into its home camp: it would lose the
+%     game at the 30th move, and the search, which does not know the move
+%     count, could take it there to block the other side.  Inside the
+%     search the cost of the home camp keeps it out.
+%   - No piece goes back, nor, outside the goal camp, sideways without
+%     gaining: when the race is lost, the search would rather wall in the
+%     other side's last pieces and wait, a piece stepping to and fro, and
+%     a side that waits as well makes it a game to the 100-move count,
+%     which the distance rule then decides for the side ahead.
+
+tarde_demais(Lado, VT, De-Para) :-
+    (   zona(Para, Lado),
+        \+ zona(De, Lado)
+    ->  true
+    ;   arg(De, VT, V0),
+        arg(Para, VT, V1),
+        (   V1 < V0
+        ->  true
+        ;   V1 =:= V0,
+            outro(Lado, Meta),
+            \+ zona(De, Meta)
+        )
+    ).
 
 %   lado(Lado, Pen, Casa, S): what the search keeps at hand about a side:
 %   s(Lado, Valores, Metas, Peca, Meta, Pen), the values of its pieces on
@@ -300,37 +487,60 @@ ganho(s(_, VT, MT, _, _, Pen), De, Para, G) :-
 
 filho(De, Para, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
       Alfa, Beta, V) :-
+    Ply1 is Ply + 1,
+    avanco(Eu, De, Para, GM, E, Ply1, GM1, E1, V),
+    (   nonvar(V)
+    ->  true
+    ;   Prof =:= 1
+    ->  V = E1
+    ;   fazer(Eu, Ctx, De, Para, Meus, H, Meus1, H0),
+        chave_lado(ZL),
+        H1 is H0 xor ZL,
+        Prof1 is Prof - 1,
+        A1 is -Beta, B1 is -Alfa,
+        E2 is -E1,
+        no(Prof1, Ply1, Ele, Eu, Deles, Meus1, E2, GO, GM1, H1, Ctx,
+           A1, B1, V2),
+        desfazer(Eu, Ctx, De, Para),
+        V is -V2
+    ).
+
+%   avanco(Eu, De, Para, GM, E, Ply1, GM1, E1, V): after De-Para, GM1 of
+%   the side's pieces stand in its goal camp (GM before) and its value is
+%   E1 (E before); V is the win Ply1 plies from the root when the camp is
+%   full, unbound otherwise.
+
+avanco(Eu, De, Para, GM, E, Ply1, GM1, E1, V) :-
     arg(3, Eu, MT),
     arg(De, MT, G0),
     arg(Para, MT, G1),
     GM1 is GM - G0 + G1,
-    Ply1 is Ply + 1,
     (   GM1 =:= 10
     ->  vitoria(W), V is W - Ply1
     ;   ganho(Eu, De, Para, G),
-        E1 is E + G,
-        (   Prof =:= 1
-        ->  V = E1
-        ;   arg(2, Ctx, Tab),
-            arg(4, Eu, Peca),
-            nb_setarg(De, Tab, 0'0),
-            nb_setarg(Para, Tab, Peca),
-            substituir(Meus, De, Para, Meus1),
-            arg(1, Eu, Lado),
-            chave_peca(Lado, De, Z0),
-            chave_peca(Lado, Para, Z1),
-            chave_lado(ZL),
-            H1 is H xor Z0 xor Z1 xor ZL,
-            Prof1 is Prof - 1,
-            A1 is -Beta, B1 is -Alfa,
-            E2 is -E1,
-            no(Prof1, Ply1, Ele, Eu, Deles, Meus1, E2, GO, GM1, H1, Ctx,
-               A1, B1, V2),
-            nb_setarg(Para, Tab, 0'0),
-            nb_setarg(De, Tab, Peca),
-            V is -V2
-        )
+        E1 is E + G
     ).
+
+%   fazer(Eu, Ctx, De, Para, Meus, H, Meus1, H1): plays De-Para on the
+%   search's board; Meus1 and H1 are the side's pieces and the key after
+%   it, the side to move aside.  desfazer/4 takes it back.
+
+fazer(Eu, Ctx, De, Para, Meus, H, Meus1, H1) :-
+    arg(2, Ctx, Tab),
+    arg(4, Eu, Peca),
+    nb_setarg(De, Tab, 0'0),
+    nb_setarg(Para, Tab, Peca),
+    substituir(Meus, De, Para, Meus1),
+    arg(1, Eu, Lado),
+    chave_peca(Lado, De, Z0),
+    chave_peca(Lado, Para, Z1),
+    H1 is H xor Z0 xor Z1.
+
+desfazer(Eu, Ctx, De, Para) :-
+    arg(2, Ctx, Tab),
+    arg(4, Eu, Peca),
+    nb_setarg(Para, Tab, 0'0),
+    nb_setarg(De, Tab, Peca).
 
 %   no(...): negamax value of the position for the side Eu, to move,
 %   searched Prof plies deep, within the window Alfa-Beta (fail-hard).
@@ -372,6 +582,24 @@ no_(Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx, Alfa, Beta,
         ;   arg(3, Ctx, TT),
             guardar(TT, H, 1, Tipo, V, 0, 0)
         )
+    ;   Prof >= 2,
+        MovT = DeT-ParaT,
+        jogada_da_tabela(DeT, ParaT, Tab, Eu, E, GM, Prof, Alfa)
+    ->  filho(DeT, ParaT, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
+              Alfa, Beta, V1),
+        (   V1 >= Beta
+        ->  V = Beta,
+            arg(3, Ctx, TT),
+            para_tabela(V, Ply, VS),
+            guardar(TT, H, Prof, 1, VS, DeT, ParaT),
+            matador(Ctx, Ply, DeT, ParaT)
+        ;   arg(1, Eu, Lado),
+            lances(Tab, Lado, Meus, Js0),
+            (   selectchk(DeT-ParaT, Js0, Js) -> true ; Js = Js0 ),
+            (   V1 > Alfa -> A1 = V1, M0 = DeT-ParaT ; A1 = Alfa, M0 = 0-0 ),
+            interior(Js, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
+                     Alfa, A1, Beta, M0, V)
+        )
     ;   arg(1, Eu, Lado),
         lances(Tab, Lado, Meus, Js),
         (   Js == []
@@ -380,18 +608,47 @@ no_(Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx, Alfa, Beta,
         ->  folhas(Js, Eu, GM, E, Ply, -1000000000, V),
             arg(3, Ctx, TT),
             para_tabela(V, Ply, VS),
-            guardar(TT, H, 1, 0, VS, 0, 0)
-        ;   interior(Js, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
-                     Alfa, Beta, MovT, V)
+            guardar(TT, H, Prof, 0, VS, 0, 0)
+        ;   ordenar_no(Js, Prof, Ply, Eu, E, GM, Ctx, Alfa, MovT, Ordenadas),
+            ramos(Ordenadas, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H,
+                  Ctx, Alfa, Beta, 0-0, V, Melhor),
+            guardar_no(V, Melhor, Prof, Ply, H, Ctx, Alfa, Beta)
         )
     ).
 
+%   The move the table holds for a node is tried before the node's moves
+%   are generated: when it cuts the search short, as it mostly does where
+%   the search before cut, they never are.  It is checked against the
+%   board, which a key shared by two positions would not match, and left
+%   out when futile, as it would be in ramos/17.
+
+jogada_da_tabela(De, Para, Tab, Eu, E, GM, Prof, Alfa) :-
+    De > 0,
+    arg(4, Eu, Peca),
+    arg(De, Tab, Peca),
+    arg(Para, Tab, 0'0),
+    \+ ( GM < 9,
+          margem(Prof, F),
+          futil(De, Para, Eu, E, GM, F, Alfa) ).
+
+%   interior(...): the rest of a node whose table move, tried first, left
+%   the window at A1-Beta with M0 the best move so far.
+
 interior(Js, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
-         Alfa, Beta, DeT-ParaT, V) :-
+         Alfa, A1, Beta, M0, V) :-
+    (   Js == []
+    ->  V = A1, Melhor = M0
+    ;   ordenar_no(Js, Prof, Ply, Eu, E, GM, Ctx, A1, 0-0, Ordenadas),
+        ramos(Ordenadas, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H,
+              Ctx, A1, Beta, M0, V, Melhor)
+    ),
+    guardar_no(V, Melhor, Prof, Ply, H, Ctx, Alfa, Beta).
+
+ordenar_no(Js, Prof, Ply, Eu, E, GM, Ctx, Alfa, DeT-ParaT, Ordenadas) :-
     (   GM < 9,
         margem(Prof, F)
-    ->  Limiar is max(-1, Alfa - F - E)
-    ;   Limiar = -1
+    ->  perda_tolerada(L0), Limiar is max(L0, Alfa - F - E)
+    ;   perda_tolerada(Limiar)
     ),
     matadores(Ctx, Ply, M1, M2),
     MT is DeT * 128 + ParaT,
@@ -399,14 +656,13 @@ interior(Js, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
     (   Pares == []
     ->  Ordenadas = [0-Melhor0]
     ;   keysort(Pares, Ordenadas)
-    ),
-    ramos(Ordenadas, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H,
-          Ctx, Alfa, Beta, 0-0, V, Melhor),
+    ).
+
+guardar_no(V, DeM-ParaM, Prof, Ply, H, Ctx, Alfa, Beta) :-
     (   V >= Beta -> Tipo = 1
     ;   V =< Alfa -> Tipo = 2
     ;   Tipo = 0
     ),
-    Melhor = DeM-ParaM,
     arg(3, Ctx, TT),
     para_tabela(V, Ply, VS),
     guardar(TT, H, Prof, Tipo, VS, DeM, ParaM),

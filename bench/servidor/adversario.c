@@ -1,26 +1,45 @@
-/* The sparring opponent: a plain fixed-depth alpha-beta search, written apart from the
- * rules server's own search so that the two share no code and no ideas beyond the rules.
+/* The sparring opponent: a plain alpha-beta search, written apart from the rules server's
+ * own search so that the two share no code and no ideas beyond the rules.
  *
  *   adversario          reads requests on standard input, one a line:
  *                           PROFUNDIDADE LADO CASAS
  *                       CASAS being the 64 digits of the board, row y = 0 first, columns
  *                       x = 0 to 7 (0 empty, 1 and 2 the pieces of the two sides); answers
  *                       each with one line "XI YI XF YF", or "-" when the side has no move.
+ *   adversario MS       the same, but searching by iterative deepening, one ply deeper at a
+ *                       time up to PROFUNDIDADE, for MS milliseconds of processor time a
+ *                       move: it plays the best move of the deepest search that finished.
  *
- * The search is negamax with alpha-beta over every legal move, to a fixed depth, moves
- * tried in the order of the progress they make. Its evaluation is the distance to go of
- * each side (x + y for side 1, 14 - x - y for side 2, summed over the pieces) plus a penalty
- * for stragglers: every step a piece lags more than three behind its side's average. A
- * filled goal camp is a win; a side left without a move has lost. It knows nothing of the
- * move count.
+ * The search is negamax with alpha-beta over every legal move, moves tried in the order of
+ * the progress they make (in the timed mode, the best move of the search before first). Its
+ * evaluation is the distance to go of each side (x + y for side 1, 14 - x - y for side 2,
+ * summed over the pieces), a penalty for stragglers (every step a piece lags more than three
+ * behind its side's average) and a bonus for every piece inside the goal camp, which
+ * fills it. A filled goal camp is a win; a side left without a move has lost. It knows
+ * nothing of the move count.
  */
+#define _POSIX_C_SOURCE 200809L
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <time.h>
 
-enum { VAZIO = 0, N = 64, MAXJ = 512, VITORIA = 1000000 };
+enum { VAZIO = 0, N = 64, MAXJ = 512, VITORIA = 1000000, DENTRO_DA_META = 5 };
 
 static int tab[N];
+
+/* The timed mode's clock: processor time, so that other load on the machine does not make
+ * the opponent weaker; checked every 1024 positions. */
+static double limite_ms;
+static long nos;
+static int esgotado;
+
+static double agora_ms(void)
+{
+    struct timespec t;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
 
 static int zona(int q)
 {
@@ -103,13 +122,17 @@ static int meta_cheia(int lado)
     return 1;
 }
 
-/* Distance to go plus the stragglers' penalty, in tenths of a step. */
+/* Distance to go, the stragglers' penalty and the goal camp still to fill, in tenths of a
+ * step. */
 static int custo(int lado)
 {
-    int d[10], k = 0, soma = 0;
+    int d[10], k = 0, soma = 0, fora = 0;
     for (int q = 0; q < N && k < 10; ++q)
-        if (tab[q] == lado) soma += d[k++] = distancia(lado, q);
-    int c = 10 * soma;
+        if (tab[q] == lado) {
+            soma += d[k++] = distancia(lado, q);
+            fora += zona(q) != 3 - lado;
+        }
+    int c = 10 * soma + DENTRO_DA_META * fora;
     for (int i = 0; i < k; ++i) {
         int atraso = 10 * d[i] - soma - 30;
         if (atraso > 0) c += atraso;
@@ -129,9 +152,20 @@ static int por_chave(const void *a, const void *b)
 static int negamax(int lado, int prof, int ply, int alfa, int beta, Jogada *melhor)
 {
     Jogada js[MAXJ];
+    if (limite_ms > 0 && (++nos & 1023) == 0 && agora_ms() > limite_ms) esgotado = 1;
+    if (esgotado) return 0;
     int n = gerar(lado, js);
     if (n == 0) return -(VITORIA - ply);
     qsort(js, (size_t)n, sizeof js[0], por_chave);
+    /* The best move of the search one ply shallower comes first. */
+    if (melhor && melhor->de != melhor->para)
+        for (int i = 1; i < n; ++i)
+            if (js[i].de == melhor->de && js[i].para == melhor->para) {
+                Jogada j = js[i];
+                memmove(js + 1, js, (size_t)i * sizeof js[0]);
+                js[0] = j;
+                break;
+            }
     int melhor_v = -VITORIA - 1;
     for (int i = 0; i < n; ++i) {
         tab[js[i].de] = VAZIO;
@@ -155,10 +189,15 @@ static int negamax(int lado, int prof, int ply, int alfa, int beta, Jogada *melh
     return melhor_v;
 }
 
-int main(void)
+int main(int argc, char **argv)
 {
     char linha[256], casas[80];
     int prof, lado;
+    double ms = argc > 1 ? atof(argv[1]) : 0;
+    if (argc > 2 || ms < 0) {
+        fprintf(stderr, "usage: adversario [MS]\n");
+        return 2;
+    }
     setvbuf(stdout, NULL, _IOLBF, 0);
     while (fgets(linha, sizeof linha, stdin)) {
         if (sscanf(linha, "%d %d %70s", &prof, &lado, casas) != 3 || strlen(casas) != N ||
@@ -174,7 +213,21 @@ int main(void)
             printf("-\n");
             continue;
         }
-        negamax(lado, prof, 0, -VITORIA - 1, VITORIA + 1, &j);
+        if (ms > 0) {
+            limite_ms = agora_ms() + ms;
+            esgotado = 0;
+            for (int p = 1; p <= prof; ++p) {
+                Jogada k = j;
+                int v = negamax(lado, p, 0, -VITORIA - 1, VITORIA + 1, &k);
+                if (esgotado) break;
+                j = k;
+                if (v >= VITORIA - 1000 || v <= -VITORIA + 1000) break;
+            }
+            limite_ms = 0;
+            if (j.de == j.para) negamax(lado, 1, 0, -VITORIA - 1, VITORIA + 1, &j);
+        } else {
+            negamax(lado, prof, 0, -VITORIA - 1, VITORIA + 1, &j);
+        }
         printf("%d %d %d %d\n", j.de % 8, j.de / 8, j.para % 8, j.para / 8);
     }
     return 0;

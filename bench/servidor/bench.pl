@@ -15,6 +15,8 @@
 :- use_module(library(aggregate)).
 :- use_module(library(lists)).
 :- use_module('../../server/regras').
+:- use_module('../../server/lances', [lances/4]).
+:- use_module('../../server/jogador', [procura/6, orcamento_nivel2/1]).
 :- use_module(partidas).
 
 :- initialization(main, main).
@@ -28,13 +30,19 @@ main(Argv) :-
     confronto(N, Conf),
     append([L1s, L2s, Conf], Todos),
     geracao(Todos, UsGeracao, NPos),
+    geracao_lances(Todos, UsLances),
+    procura_por_segundo(L2s, PorSeg, NosMed),
     tempos(L1s, 1, Med1, Pior1, K1),
     tempos(L2s, 2, Med2, Pior2, K2),
     tempos(Conf, 2, Med2c, Pior2c, K2c),
     resultado_confronto(Conf, Vitorias, PorRegra, Jogos),
     format("~w~t~48|~w~t~62|~w~t~76|~w~n", [figure, value, goal, met]),
     linha("move generation, per position (us)", UsGeracao, "=< 100", UsGeracao =< 100),
+    linha("level 2 move generation, per position (us)", UsLances, "-", true),
     format("  (~d positions of all the games below)~n", [NPos]),
+    linha("level 2, positions searched per second", PorSeg, "-", true),
+    format("  (positions whose moves were generated, over the ~d positions of level 2~n   against itself; a median of ~d a reply)~n",
+           [K2, NosMed]),
     linha("level 1 reply, median (ms)", Med1, "=< 5", Med1 =< 5),
     linha("level 1 reply, worst (ms)", Pior1, "-", true),
     format("  (~d positions of level 1 against itself)~n", [K1]),
@@ -114,6 +122,31 @@ geracao(Jogos, Us, NPos) :-
            forall(member(T-L, Pos), jogadas(T, L, _))),
     statistics(cputime, T1),
     Us is (T1 - T0) * 1e6 / (Rep * NPos).
+
+%   The same with level 2's own move generator.
+geracao_lances(Jogos, Us) :-
+    findall(T-L-Ps, ( member(J, Jogos), lances(J, Ls), member(l(L, _, T, _), Ls),
+                      pecas(T, L, Ps) ),
+            Pos),
+    length(Pos, NPos),
+    Rep = 20,
+    statistics(cputime, T0),
+    forall(between(1, Rep, _),
+           forall(member(T-L-Ps, Pos), lances(T, L, Ps, _))),
+    statistics(cputime, T1),
+    Us is (T1 - T0) * 1e6 / (Rep * NPos).
+
+%   Level 2's search over the positions of its games against itself, as it
+%   replies to them: the positions it searched, over the processor time.
+procura_por_segundo(Jogos, PorSeg, NosMed) :-
+    findall(T-L, ( member(J, Jogos), lances(J, Ls), member(l(L, _, T, _), Ls) ), Pos),
+    orcamento_nivel2(B),
+    statistics(cputime, T0),
+    findall(N, ( member(T-L, Pos), procura(T, L, B, _, _, info(N, _, _)) ), Ns),
+    statistics(cputime, T1),
+    sum_list(Ns, Soma),
+    PorSeg is round(Soma / (T1 - T0)),
+    msort(Ns, Ord), length(Ord, K), I is K // 2, nth0(I, Ord, NosMed).
 
 tempos(Jogos, Nivel, Mediana, Pior, K) :-
     findall(Ms, ( member(J, Jogos), lances(J, Ls), member(l(_, Nivel, _, Ms), Ls) ), Tempos),

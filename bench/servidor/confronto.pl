@@ -1,24 +1,31 @@
 /*  Matches of level 2 against other players, in process.
 
-        swipl bench/servidor/confronto.pl --adversario=PROGRAMA [--profundidade=4]
-              [--aberturas=10] [--dificeis=FICHEIRO]
+        swipl bench/servidor/confronto.pl --adversario=PROGRAMA [--ms=100]
+              [--profundidade=4] [--aberturas=10] [--dificeis=FICHEIRO]
+              [--so=tempo|profundidade|nivel1] [--primeira=1]
 
-    Plays level 2 against the sparring opponent (adversario.c, a plain
-    fixed-depth alpha-beta search, run as a child process and asked over a
-    pipe) and against level 1.  Each match is --aberturas openings of four
-    random forward moves, every one played twice with the sides swapped, so
-    that neither side's first move decides.  Prints one table per match:
-    every game, the wins against their goal (16 of 20 against the sparring
-    opponent, 17 of 20 against level 1), the game end rules that decided
-    (none may be the 100-move count), level 2's moves inside its goal camp
-    that brought no piece nearer and those that took back its move before,
-    and its reply times against their goals (median 100 ms, worst 1 s:
-    processor time of the request handler, in a thread of its own as in
-    bench.pl, and wall-clock time beside it), then the load average.
+    Plays level 2 against the sparring opponent (adversario.c, an
+    alpha-beta search, run as a child process and asked over a pipe) given
+    --ms milliseconds a move and searching by iterative deepening, against
+    the same opponent searching a fixed --profundidade plies, and against
+    level 1.  Each match is --aberturas openings of four random forward
+    moves, every one played twice with the sides swapped, so that neither
+    side's first move decides.  Prints one table per match: every game, the
+    wins against their goal (17 of 20 against the timed opponent, 19 of 20
+    against the fixed depth, 20 of 20 against level 1), the game end rules
+    that decided (none may be the 100-move count), level 2's moves inside
+    its goal camp that brought no piece nearer and those that took back its
+    move before, and its reply times against their goals (median 100 ms,
+    worst 1 s: processor time of the request handler, in a thread of its
+    own as in bench.pl, and wall-clock time beside it), then the load
+    average.  The timed opponent's strength depends on the machine and its
+    load, so that match may differ from one run to the next; the others
+    repeat exactly.  --so plays one of the three matches only;
+    --primeira=K starts from opening K instead of the first.
 
     With --dificeis=FICHEIRO it also writes the 20 positions of the match
-    against the sparring opponent where level 2 took longest, as Prolog
-    facts for the tests of the search (server/tests/dificeis.pl).
+    against the timed opponent where level 2 took longest, as Prolog facts
+    for the tests of the search (server/tests/dificeis.pl).
 */
 
 :- use_module(library(main)).
@@ -38,33 +45,63 @@
 main(Argv) :-
     argv_options(Argv, _, Opcoes),
     opcao(Opcoes, profundidade, 4, Prof),
+    opcao(Opcoes, ms, 100, Ms),
     opcao(Opcoes, aberturas, 10, NA),
+    opcao(Opcoes, primeira, 1, K1),
+    KN is K1 + NA - 1,
     (   memberchk(adversario(Prog), Opcoes)
     ->  true
     ;   format(user_error, "confronto: --adversario=PROGRAMA is required~n", []),
         halt(2)
     ),
     absolute_file_name(Prog, Caminho, [access(execute)]),
-    process_create(Caminho, [],
-                   [stdin(pipe(Para)), stdout(pipe(De)), process(Pid)]),
-    set_stream(Para, buffer(line)),
-    Adv = adversario(Prof, Para, De),
-    format("Level 2 against the sparring opponent at depth ~d and against level 1:~n", [Prof]),
-    format("~d openings of four random forward moves, each played twice, sides swapped~n~n",
+    format("Level 2 against the sparring opponent given ~d ms a move, at depth ~d,~n",
+           [Ms, Prof]),
+    format("and against level 1: ~d openings of four random forward moves, each played~n",
            [NA]),
+    format("twice, sides swapped~n~n", []),
     carga(C0), format("Load average before: ~w~n~n", [C0]),
-    jogos(NA, Adv, JogosAdv),
-    format(string(NomeAdv), "sparring opponent, depth ~d", [Prof]),
-    tabela(NomeAdv, 16, JogosAdv),
-    jogos(NA, nivel1, Jogos1),
-    tabela("level 1", 17, Jogos1),
-    carga(C1), format("Load average after: ~w~n", [C1]),
+    (   memberchk(so(So), Opcoes) -> true ; So = todos ),
+    (   memberchk(So, [todos, tempo])
+    ->  atom_number(MsA, Ms),
+        adversario(Caminho, [MsA], 30, AdvT),
+        jogos(K1-KN, AdvT, JogosT),
+        format(string(NomeT), "sparring opponent, ~d ms a move", [Ms]),
+        tabela(NomeT, 17, JogosT),
+        fechar(AdvT),
+        (   memberchk(dificeis(F), Opcoes)
+        ->  escrever_dificeis(F, JogosT)
+        ;   true
+        )
+    ;   true
+    ),
+    (   memberchk(So, [todos, profundidade])
+    ->  adversario(Caminho, [], Prof, AdvP),
+        jogos(K1-KN, AdvP, JogosP),
+        format(string(NomeP), "sparring opponent, depth ~d", [Prof]),
+        tabela(NomeP, 19, JogosP),
+        fechar(AdvP)
+    ;   true
+    ),
+    (   memberchk(So, [todos, nivel1])
+    ->  jogos(K1-KN, nivel1, Jogos1),
+        tabela("level 1", 20, Jogos1)
+    ;   true
+    ),
+    carga(C1), format("Load average after: ~w~n", [C1]).
+
+%   The sparring opponent as a child process, asked for moves searched
+%   Prof plies deep at most.
+
+adversario(Caminho, Args, Prof, adversario(Prof, Para, De, Pid)) :-
+    process_create(Caminho, Args,
+                   [stdin(pipe(Para)), stdout(pipe(De)), process(Pid)]),
+    set_stream(Para, buffer(line)).
+
+fechar(adversario(_, Para, De, Pid)) :-
     close(Para),
     process_wait(Pid, _),
-    (   memberchk(dificeis(F), Opcoes)
-    ->  escrever_dificeis(F, JogosAdv)
-    ;   true
-    ).
+    close(De).
 
 opcao(Opcoes, Nome, Omissao, V) :-
     Op =.. [Nome, V0],
@@ -77,8 +114,8 @@ carga(C) :-
 
 %   Game 2k-1 has level 2 on side 1, game 2k on side 2, both from opening k.
 
-jogos(NA, Oponente, Jogos) :-
-    findall(J, ( between(1, NA, K),
+jogos(K1-KN, Oponente, Jogos) :-
+    findall(J, ( between(K1, KN, K),
                  member(Lado2, [1, 2]),
                  jogo_de(K, Lado2, Oponente, J) ),
             Jogos).
@@ -151,7 +188,7 @@ nivel(Nivel, Tab, Lado, Tab1, Cpu, Parede) :-
 
 oponente(nivel1, Tab, Lado, Tab1) :-
     nivel(1, Tab, Lado, Tab1, _, _).
-oponente(adversario(Prof, Para, De), Tab, Lado, Tab1) :-
+oponente(adversario(Prof, Para, De, _), Tab, Lado, Tab1) :-
     Tab =.. [tab|Casas],
     format(Para, "~d ~d ~s~n", [Prof, Lado, Casas]),
     flush_output(Para),

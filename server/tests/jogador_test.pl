@@ -93,6 +93,24 @@ test(nivel2_tira_pecas_de_casa) :-
     jogada_nivel2(T, 1, De, _),
     quadrado(De, 7, 7).
 
+% Late in a race it has lost, level 2 (side 2) walled in side 1's last two
+% pieces with its own and stepped a piece to and fro: against a player who
+% waited as well the game ran to the 100-move count.  It moves no piece
+% back while it has another move.
+test(nivel2_nao_recua_no_fim) :-
+    desenho(["1111....",
+             "11.2....",
+             "11..2...",
+             ".....1..",
+             "......1.",
+             "......22",
+             "....2..2",
+             "....2222"], T),
+    jogada_nivel2(T, 2, De, Para),
+    valor(2, De, V0),
+    valor(2, Para, V1),
+    V1 >= V0.
+
 % Level 2 beats level 1 from the start, playing either side.
 test(nivel2_vence_nivel1, forall(member(Niveis, [2-1, 1-2]))) :-
     Niveis = N1-N2,
@@ -183,4 +201,118 @@ test(tabela_devolve_o_guardado) :-
              Vizinha is H xor (1 << 30),
              \+ consultar(TT, Vizinha, _, _, _, _, _) )).
 
+% Level 2's reply is a legal move, the same when asked again, within its
+% budget, over random positions: pieces locked in their goal camps, armies
+% that have passed each other, crowded middle games, sides with few moves.
+test(legal_e_repetivel_ao_acaso) :-
+    set_random(seed(23)),
+    forall(between(1, 60, I),
+           ( posicao_ao_acaso(T),
+             forall(member(L, [1, 2]),
+                    (   jogadas(T, L, [])
+                    ->  \+ procura(T, L, 300, _, _, _)
+                    ;   ( I mod 15 =:= 0 -> orcamento_nivel2(B) ; B = 300 ),
+                        procura(T, L, B, De, Para, Info),
+                        Info = info(Nos, _, _),
+                        Nos =< B,
+                        jogada_legal(T, L, De, Para),
+                        procura(T, L, B, De2, Para2, Info2),
+                        De2-Para2-Info2 == De-Para-Info
+                    )) )).
+
+% Once the armies have passed each other, level 2 finishes in the fewest
+% moves: from random race endgames that can be won in three moves or
+% fewer, its move leaves one move fewer to go.
+test(corrida_pelo_caminho_mais_curto) :-
+    set_random(seed(7)),
+    findall(T-N, ( between(1, 200, _),
+                   fim_de_corrida(T),
+                   minimo_para_encher(T, 1, 3, N),
+                   N > 1 ),
+            Ps),
+    length(Ps, K),
+    assertion(K >= 10),
+    forall(member(T-N, Ps),
+           ( jogada_nivel2(T, 1, De, Para),
+             mover(T, De, Para, T1),
+             N1 is N - 1,
+             minimo_para_encher(T1, 1, N1, N1) )).
+
 :- end_tests(procura).
+
+%   posicao_ao_acaso(-T): up to nine pieces of each side in its goal camp,
+%   the others anywhere, or, half the time, each army past the other.
+
+posicao_ao_acaso(T) :-
+    tabuleiro_vazio(T0),
+    Separadas is random(2),
+    colocar(1, Separadas, T0, T1),
+    colocar(2, Separadas, T1, T).
+
+tabuleiro_vazio(T) :-
+    functor(T, tab, 64),
+    forall(between(1, 64, Q), nb_setarg(Q, T, 0'0)).
+
+colocar(L, Separadas, T0, T) :-
+    duplicate_term(T0, T),
+    outro(L, Meta),
+    findall(Q, ( zona(Q, Meta), arg(Q, T, 0'0) ), Metas),
+    length(Metas, NM),
+    NaMeta is min(NM, random(10)),
+    sortear(NaMeta, Metas, Qs1),
+    Resto is 10 - NaMeta,
+    findall(Q, ( arg(Q, T, 0'0), \+ memberchk(Q, Qs1), \+ zona(Q, Meta),
+                 ( Separadas =:= 0 -> true ; distancia(L, Q, D), D =< 5 ) ),
+            Livres),
+    sortear(Resto, Livres, Qs2),
+    Peca is 0'0 + L,
+    forall(member(Q, Qs1), nb_setarg(Q, T, Peca)),
+    forall(member(Q, Qs2), nb_setarg(Q, T, Peca)).
+
+sortear(0, _, []) :- !.
+sortear(N, Xs, [X|Ys]) :-
+    random_member(X, Xs),
+    selectchk(X, Xs, Xs1),
+    N1 is N - 1,
+    sortear(N1, Xs1, Ys).
+
+%   A race endgame for side 1: seven to nine pieces in its goal camp, the
+%   others within four diagonals of it; side 2's army far behind.
+
+fim_de_corrida(T) :-
+    tabuleiro_vazio(T0),
+    NaMeta is 7 + random(3),
+    findall(Q, zona(Q, 2), Metas),
+    sortear(NaMeta, Metas, Qs1),
+    Resto is 10 - NaMeta,
+    findall(Q, ( quadrado(Q, X, Y), S is X + Y, S >= 4, S =< 7 ), Perto),
+    sortear(Resto, Perto, Qs2),
+    findall(Q, ( quadrado(Q, X, Y), X + Y >= 11 ), Casa1),
+    findall(Q, ( quadrado(Q, X, Y), S is X + Y, S >= 9, S =< 10 ), Fora),
+    sortear(6, Casa1, Qs3),
+    sortear(4, Fora, Qs4),
+    duplicate_term(T0, T),
+    forall(( member(Q, Qs1) ; member(Q, Qs2) ), nb_setarg(Q, T, 0'1)),
+    forall(( member(Q, Qs3) ; member(Q, Qs4) ), nb_setarg(Q, T, 0'2)).
+
+%   minimo_para_encher(T, L, Max, N): N, at most Max, is the fewest moves
+%   of side L alone that fill its goal camp; fails when more are needed.
+
+minimo_para_encher(T, L, Max, N) :-
+    between(0, Max, N),
+    enche_em(N, T, L), !.
+
+enche_em(N, T, L) :-
+    outro(L, Meta),
+    pecas(T, L, Qs),
+    aggregate_all(count, ( member(Q, Qs), \+ zona(Q, Meta) ), Fora),
+    Fora =< N,
+    (   Fora =:= 0
+    ->  true
+    ;   N > 0,
+        jogadas(T, L, Js),
+        member(De-Para, Js),
+        mover(T, De, Para, T1),
+        N1 is N - 1,
+        enche_em(N1, T1, L)
+    ), !.
