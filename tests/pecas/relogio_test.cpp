@@ -21,9 +21,9 @@ TEST(Relogio, SecondsCountFromTheLastTenSecondStep) {
     EXPECT_EQ(agoraRelogio, 1005);
     EXPECT_EQ(marcaRelogio, 1000);
 
-    // Ten seconds: the frame shows 10 in the seconds digit, the step moves the mark.
+    // Ten seconds: the step moves the mark, and the seconds digit starts again.
     placar.updateClock(1010);
-    EXPECT_EQ(digitos(), (std::vector<int>{0, 0, 1, 10}));
+    EXPECT_EQ(digitos(), (std::vector<int>{0, 0, 1, 0}));
     EXPECT_EQ(marcaRelogio, 1010);
     placar.updateClock(1011);
     EXPECT_EQ(digitos(), (std::vector<int>{0, 0, 1, 1}));
@@ -32,11 +32,11 @@ TEST(Relogio, SecondsCountFromTheLastTenSecondStep) {
 TEST(Relogio, Carries) {
     acerta({0, 0, 5, 9}, 0);
     placar.updateClock(10);
-    EXPECT_EQ(digitos(), (std::vector<int>{0, 1, 0, 10}));
+    EXPECT_EQ(digitos(), (std::vector<int>{0, 1, 0, 0}));
 
     acerta({1, 9, 5, 9}, 0);
     placar.updateClock(10);
-    EXPECT_EQ(digitos(), (std::vector<int>{2, 0, 0, 10}));
+    EXPECT_EQ(digitos(), (std::vector<int>{2, 0, 0, 0}));
 }
 
 TEST(Relogio, WrapsAfterFiftyNineFiftyNine) {
@@ -48,13 +48,25 @@ TEST(Relogio, WrapsAfterFiftyNineFiftyNine) {
     EXPECT_EQ(digitos(), (std::vector<int>{0, 0, 0, 2}));
 }
 
-TEST(Relogio, FramesFarApartLoseTheSurplus) {
+// Frames come only when something changes: the clock tells the time since the mark however
+// far apart they are, with every digit a single figure, and a calendar set back or forward
+// by years neither breaks it nor stalls it.
+TEST(Relogio, TellsTheTimeWhateverTheFramesBetween) {
+    for (std::int64_t passo : {1, 3, 7, 10, 13, 25, 61, 599, 3599}) {
+        acerta({0, 0, 0, 0}, 100);
+        for (std::int64_t t = 100; t <= 100 + 3599; t += passo) {
+            placar.updateClock(t);
+            const std::int64_t s = (t - 100) % 3600;
+            ASSERT_EQ(digitos(), (std::vector<int>{int(s / 600), int(s / 60 % 10),
+                                                   int(s % 60 / 10), int(s % 10)}))
+                << "every " << passo << " s, at " << t - 100 << " s";
+        }
+    }
     acerta({0, 0, 0, 0}, 100);
-    placar.updateClock(125);
-    EXPECT_EQ(digitos(), (std::vector<int>{0, 0, 1, 25}));  // drawn as "1"
-    EXPECT_EQ(marcaRelogio, 125);
-    placar.updateClock(126);
-    EXPECT_EQ(digitos(), (std::vector<int>{0, 0, 1, 1}));
+    placar.updateClock(40);
+    EXPECT_EQ(digitos(), (std::vector<int>{0, 0, 0, 0}));
+    placar.updateClock(40 + 3600LL * 24 * 365 * 30 + 75);
+    EXPECT_EQ(digitos(), (std::vector<int>{0, 1, 1, 5}));
 }
 
 }  // namespace
