@@ -593,27 +593,97 @@ no_(Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx, Alfa, Beta,
             para_tabela(V, Ply, VS),
             guardar(TT, H, Prof, 1, VS, DeT, ParaT),
             matador(Ctx, Ply, DeT, ParaT)
-        ;   arg(1, Eu, Lado),
-            lances(Tab, Lado, Meus, Js0),
-            (   selectchk(DeT-ParaT, Js0, Js) -> true ; Js = Js0 ),
-            (   V1 > Alfa -> A1 = V1, M0 = DeT-ParaT ; A1 = Alfa, M0 = 0-0 ),
-            interior(Js, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
-                     Alfa, A1, Beta, M0, V)
+        ;   (   V1 > Alfa -> A1 = V1, M0 = DeT-ParaT ; A1 = Alfa, M0 = 0-0 ),
+            matadores(Ctx, Ply, K1, K2),
+            matadores_primeiro([K1, K2], 0, Tab, Prof, Ply, Eu, Ele, Meus,
+                               Deles, E, GM, GO, H, Ctx, A1, Beta, M0, A2, M2,
+                               Feitos, Corte),
+            (   Corte == sim
+            ->  V = Beta,
+                guardar_no(V, M2, Prof, Ply, H, Ctx, Alfa, Beta)
+            ;   arg(1, Eu, Lado),
+                lances(Tab, Lado, Meus, Js0),
+                (   selectchk(DeT-ParaT, Js0, Js1) -> true ; Js1 = Js0 ),
+                subtract(Js1, Feitos, Js),
+                (   Feitos == [] -> Vazio = melhor ; Vazio = nada ),
+                interior(Js, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H,
+                         Ctx, Alfa, A1, A2, Beta, M2, Vazio, V)
+            )
         )
-    ;   arg(1, Eu, Lado),
+    ;   Prof =:= 1
+    ->  arg(1, Eu, Lado),
         lances(Tab, Lado, Meus, Js),
         (   Js == []
         ->  vitoria(W), V is -(W - Ply)
-        ;   Prof =:= 1
-        ->  folhas(Js, Eu, GM, E, Ply, -1000000000, V),
+        ;   folhas(Js, Eu, GM, E, Ply, -1000000000, V),
             arg(3, Ctx, TT),
             para_tabela(V, Ply, VS),
             guardar(TT, H, Prof, 0, VS, 0, 0)
-        ;   ordenar_no(Js, Prof, Ply, Eu, E, GM, Ctx, Alfa, MovT, Ordenadas),
-            ramos(Ordenadas, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H,
-                  Ctx, Alfa, Beta, 0-0, V, Melhor),
-            guardar_no(V, Melhor, Prof, Ply, H, Ctx, Alfa, Beta)
         )
+    ;   MovT = DeT-ParaT,
+        MT is DeT * 128 + ParaT,
+        matadores(Ctx, Ply, K1, K2),
+        matadores_primeiro([K1, K2], MT, Tab, Prof, Ply, Eu, Ele, Meus, Deles,
+                           E, GM, GO, H, Ctx, Alfa, Beta, 0-0, A2, M2, Feitos,
+                           Corte),
+        (   Corte == sim
+        ->  V = Beta,
+            guardar_no(V, M2, Prof, Ply, H, Ctx, Alfa, Beta)
+        ;   arg(1, Eu, Lado),
+            lances(Tab, Lado, Meus, Js0),
+            (   Js0 == []
+            ->  vitoria(W), V is -(W - Ply)
+            ;   subtract(Js0, Feitos, Js),
+                (   Feitos == [], \+ memberchk(MovT, Js)
+                ->  Vazio = melhor
+                ;   Vazio = nada
+                ),
+                ordenar_no(Js, Prof, Eu, E, GM, Alfa, MT, Vazio, Ordenadas),
+                ramos(Ordenadas, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H,
+                      Ctx, A2, Beta, M2, V, Melhor),
+                guardar_no(V, Melhor, Prof, Ply, H, Ctx, Alfa, Beta)
+            )
+        )
+    ).
+
+%   matadores_primeiro(Ks, MT, ..., Alfa, Beta, M0, A, M, Feitos, Corte):
+%   the killers Ks are searched before the node's moves are generated:
+%   where one cuts the search short (Corte = sim), as in nearly half the
+%   nodes, the moves never are.  They come where ordenar_no/9 would put
+%   them, after the table's move MT (futile when it gets here, and skipped),
+%   each when legal, not MT, and not futile.  Feitos are the legal ones; A
+%   and M the window's lower end and the best move after them.
+
+matadores_primeiro([], _, _, _, _, _, _, _, _, _, _, _, _, _, Alfa, _, M,
+                   Alfa, M, [], nao).
+matadores_primeiro([K|Ks], MT, Tab, Prof, Ply, Eu, Ele, Meus, Deles, E, GM,
+                   GO, H, Ctx, Alfa, Beta, M0, A, M, Feitos, Corte) :-
+    (   integer(K),
+        K =\= MT,
+        De is K >> 7, Para is K /\ 127,
+        arg(1, Eu, Lado),
+        lance_valido(Tab, Lado, De, Para)
+    ->  Feitos = [De-Para|Feitos1],
+        (   margem(Prof, F),
+            futil(De, Para, Eu, E, GM, F, Alfa)
+        ->  matadores_primeiro(Ks, MT, Tab, Prof, Ply, Eu, Ele, Meus, Deles,
+                               E, GM, GO, H, Ctx, Alfa, Beta, M0, A, M,
+                               Feitos1, Corte)
+        ;   filho(De, Para, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
+                  Alfa, Beta, V1),
+            (   V1 >= Beta
+            ->  A = Beta, M = De-Para, Feitos1 = [], Corte = sim
+            ;   V1 > Alfa
+            ->  matadores_primeiro(Ks, MT, Tab, Prof, Ply, Eu, Ele, Meus,
+                                   Deles, E, GM, GO, H, Ctx, V1, Beta, De-Para,
+                                   A, M, Feitos1, Corte)
+            ;   matadores_primeiro(Ks, MT, Tab, Prof, Ply, Eu, Ele, Meus,
+                                   Deles, E, GM, GO, H, Ctx, Alfa, Beta, M0,
+                                   A, M, Feitos1, Corte)
+            )
+        )
+    ;   matadores_primeiro(Ks, MT, Tab, Prof, Ply, Eu, Ele, Meus, Deles, E,
+                           GM, GO, H, Ctx, Alfa, Beta, M0, A, M, Feitos, Corte)
     ).
 
 %   The move the table holds for a node is tried before the node's moves
@@ -635,26 +705,31 @@ jogada_da_tabela(De, Para, Tab, Eu, E, GM, Prof, Alfa) :-
 %   the window at A1-Beta with M0 the best move so far.
 
 interior(Js, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
-         Alfa, A1, Beta, M0, V) :-
+         Alfa, A1, A2, Beta, M0, Vazio, V) :-
     (   Js == []
-    ->  V = A1, Melhor = M0
-    ;   ordenar_no(Js, Prof, Ply, Eu, E, GM, Ctx, A1, 0-0, Ordenadas),
+    ->  V = A2, Melhor = M0
+    ;   ordenar_no(Js, Prof, Eu, E, GM, A1, 0, Vazio, Ordenadas),
         ramos(Ordenadas, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H,
-              Ctx, A1, Beta, M0, V, Melhor)
+              Ctx, A2, Beta, M0, V, Melhor)
     ),
     guardar_no(V, Melhor, Prof, Ply, H, Ctx, Alfa, Beta).
 
-ordenar_no(Js, Prof, Ply, Eu, E, GM, Ctx, Alfa, DeT-ParaT, Ordenadas) :-
+%   ordenar_no(Js, Prof, Eu, E, GM, Alfa, MT, Vazio, Ordenadas): the
+%   node's moves Js in the order they are searched, the killers, searched
+%   already, aside.  MT is the table's move as De * 128 + Para (0 for
+%   none).  When no move is kept, the one of greatest gain is searched if
+%   Vazio is melhor (no killer and no table's move was legal, as then the
+%   node would have none), none if nada.
+
+ordenar_no(Js, Prof, Eu, E, GM, Alfa, MT, Vazio, Ordenadas) :-
     (   GM < 9,
         margem(Prof, F)
     ->  perda_tolerada(L0), Limiar is max(L0, Alfa - F - E)
     ;   perda_tolerada(Limiar)
     ),
-    matadores(Ctx, Ply, M1, M2),
-    MT is DeT * 128 + ParaT,
-    chaves_no(Js, Eu, Limiar, MT, M1, M2, Pares, -(1 << 40), _, Melhor0),
+    chaves_no(Js, Eu, Limiar, MT, _, _, Pares, -(1 << 40), _, Melhor0),
     (   Pares == []
-    ->  Ordenadas = [0-Melhor0]
+    ->  ( Vazio == melhor -> Ordenadas = [0-Melhor0] ; Ordenadas = [] )
     ;   keysort(Pares, Ordenadas)
     ).
 

@@ -19,7 +19,8 @@
 :- module(lances,
           [ lances/4,                 % +Tab, +Lado, +Pecas, -Jogadas
             lances_peca/4,            % +Tab, +Meta, +Q, -Jogadas
-            melhor_destino_peca/5     % +Tab, +Meta, +Q, +Valores, -Para
+            melhor_destino_peca/5,    % +Tab, +Meta, +Q, +Valores, -Para
+            lance_valido/4            % +Tab, +Lado, +De, +Para
           ]).
 
 :- use_module(regras, [vizinhos/2, saltos/2, zona/2, outro/2, quadrado/3]).
@@ -55,6 +56,18 @@ lances_peca(Tab, Meta, Q, Js) :-
 melhor_destino_peca(Tab, Meta, Q, VT, Para) :-
     melhor(Q, Tab, Meta, VT, -1000000000, 0, _, Para),
     Para > 0.
+
+%!  lance_valido(+Tab, +Lado, +De, +Para) is semidet.
+%   De-Para is a legal move of Lado: what the search checks a killer move,
+%   found in another position, by before it tries it.
+
+lance_valido(Tab, Lado, De, Para) :-
+    Peca is 0'0 + Lado,
+    arg(De, Tab, Peca),
+    arg(Para, Tab, 0'0),
+    outro(Lado, Meta),
+    peca(De, Tab, Meta, Js, []),
+    memberchk(De-Para, Js).
 
 %   The generated clauses.  For a square Q with neighbours N1..Nk:
 %

@@ -32,7 +32,8 @@ partida_ao_acaso(N, T, L, S0) :-
     ;   true
     ).
 
-%   confere(T, L): lances/4 lists what jogadas/4 does, and for each piece
+%   confere(T, L): lances/4 lists what jogadas/4 does, lance_valido/4
+%   holds for those moves and no other, and for each piece
 %   melhor_destino_peca/5 picks what a walk over lances_peca/4 would, under
 %   a value table drawn with few distinct values, so that ties are common.
 
@@ -41,6 +42,11 @@ confere(T, L) :-
     jogadas(T, L, Ps, Js),
     lances(T, L, Ps, Ls),
     assertion(Ls == Js),
+    forall(( member(De, Ps), Para is 1 + random(64) ; member(De-Para, Js) ),
+           (   memberchk(De-Para, Js)
+           ->  assertion(lance_valido(T, L, De, Para))
+           ;   assertion(\+ lance_valido(T, L, De, Para))
+           )),
     outro(L, Meta),
     length(Vs, 64),
     maplist([V]>>(V is random(5)), Vs),
