@@ -92,6 +92,7 @@ struct Opcoes {
     int perfilAmbiente = 0, perfilMaterial = 0, perfilCamara = 0;
     bool partes = false;  // with it, also the frame taken apart
     bool vazio = false;   // with it, the profiler times empty frames instead
+    bool referencia = false;  // with it, also against the reference drawing, in turns
     int largura = 550, altura = 550;  // of the profiler's window
     std::string retrato;  // with it, the profiler's last frame saved there as a PNG
 };
@@ -108,6 +109,7 @@ Opcoes leOpcoes(int argc, char** argv) {
                              &o.perfilCamara) == 3) {}
         else if (std::strcmp(argv[i], "--partes") == 0) o.partes = true;
         else if (std::strcmp(argv[i], "--vazio") == 0) o.vazio = true;
+        else if (std::strcmp(argv[i], "--referencia") == 0) o.referencia = true;
         else if (std::sscanf(argv[i], "--tamanho=%dx%d", &o.largura, &o.altura) == 2) {}
         else if (std::strncmp(argv[i], "--retrato=", 10) == 0) o.retrato = argv[i] + 10;
     }
@@ -178,6 +180,30 @@ bool centroDoTabuleiro(double& x, double& y) {
                       vp, &x, &y, &z) == GL_TRUE;
 }
 
+// The frame as drawn against the reference drawing the picture tests compare it with (the
+// pieces command by command, ImGui's own backgrounds), in alternating rounds so that both
+// see the same load.
+void comparaComReferencia(int quadros, bool vazios) {
+    std::vector<double> tempo[2];
+    double processador[2] = {0.0, 0.0};
+    for (int ronda = 0; ronda < 10; ++ronda) {
+        for (int r = 0; r < 2; ++r) {
+            desenhoDeReferencia = r == 1;
+            for (int i = 0; i < 3; ++i) displayCallback();
+            const double antes = cpuMs();
+            const auto t =
+                cronometra(std::max(1, quadros / 10), vazios ? quadroVazio : displayCallback);
+            processador[r] += cpuMs() - antes;
+            tempo[r].insert(tempo[r].end(), t.begin(), t.end());
+        }
+    }
+    desenhoDeReferencia = false;
+    for (int r = 0; r < 2; ++r)
+        std::fprintf(tabela, "%s: median %.2f ms, %.2f ms of processor time a frame\n",
+                     r ? "reference" : "as drawn", mediana(tempo[r]),
+                     processador[r] / double(tempo[r].size()));
+}
+
 // The back buffer of the frame just drawn, for a person to compare pictures by.
 void guardaRetrato(const std::string& caminho, int largura, int altura) {
     displayCallback();
@@ -221,6 +247,7 @@ int main(int argc, char** argv) {
         const double t = mediana(cronometra(o.quadros, o.vazio ? quadroVazio : displayCallback));
         std::fprintf(tabela, "frame median %.2f ms over %d, %.2f ms of processor time a frame\n",
                      t, o.quadros, (cpuMs() - cpu0) / o.quadros);
+        if (o.referencia) comparaComReferencia(o.quadros, o.vazio);
         if (!o.retrato.empty()) guardaRetrato(o.retrato, o.largura, o.altura);
         if (o.partes) {
             // Where the frame goes: without the scenery, the game scene alone, nothing.
