@@ -736,12 +736,9 @@ matadores(Ctx, Ply, M1, M2) :-
 
 folha([], _, _, _, _, _, V, V, 0).
 folha([Q|Qs], Tab, Eu, Meta, E, Beta, V0, V, Tipo) :-
-    lances_peca(Tab, Meta, Q, Js),
-    (   Js == []
-    ->  folha(Qs, Tab, Eu, Meta, E, Beta, V0, V, Tipo)
-    ;   arg(2, Eu, VT),
-        melhor_destino(Js, VT, -1000000000, Para),
-        ganho(Eu, Q, Para, G),
+    arg(2, Eu, VT),
+    (   melhor_destino_peca(Tab, Meta, Q, VT, Para)
+    ->  ganho(Eu, Q, Para, G),
         V1 is E + G,
         (   V1 >= Beta
         ->  V = V1, Tipo = 1
@@ -749,20 +746,7 @@ folha([Q|Qs], Tab, Eu, Meta, E, Beta, V0, V, Tipo) :-
         ->  folha(Qs, Tab, Eu, Meta, E, Beta, V1, V, Tipo)
         ;   folha(Qs, Tab, Eu, Meta, E, Beta, V0, V, Tipo)
         )
-    ).
-
-%   The destination of greatest value (the first of equals).
-
-melhor_destino([_-Para|Js], VT, _, Melhor) :-
-    arg(Para, VT, X),
-    melhor_destino(Js, VT, X, Para, Melhor).
-
-melhor_destino([], _, _, Melhor, Melhor).
-melhor_destino([_-Para|Js], VT, X0, Melhor0, Melhor) :-
-    arg(Para, VT, X),
-    (   X > X0
-    ->  melhor_destino(Js, VT, X, Para, Melhor)
-    ;   melhor_destino(Js, VT, X0, Melhor0, Melhor)
+    ;   folha(Qs, Tab, Eu, Meta, E, Beta, V0, V, Tipo)
     ).
 
 %   The last ply when a move may fill the goal camp.

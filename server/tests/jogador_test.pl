@@ -2,7 +2,6 @@
 :- use_module(apoio).
 :- use_module('../regras').
 :- use_module('../jogador').
-:- use_module('../lances').
 :- use_module('../transposicao').
 :- use_module('../protocolo', [texto_tabuleiro/2]).
 :- use_module('../../bench/servidor/partidas').
@@ -163,26 +162,6 @@ test(orcamento_respeitado, forall(member(B, [100, 700, default]))) :-
            ( procura(T, L, N, De, Para, info(Nos, _, _)),
              Nos =< N,
              jogada_legal(T, L, De, Para) )).
-
-% The search's own move generator gives exactly the rules' moves, in the
-% same order, over the positions of random games.
-test(lances_iguais_a_jogadas) :-
-    tabuleiro_inicial(T0),
-    forall(between(1, 40, Semente),
-           partida_ao_acaso(120, T0, 1, Semente)).
-
-partida_ao_acaso(0, _, _, _) :- !.
-partida_ao_acaso(N, T, L, S0) :-
-    pecas(T, L, Ps),
-    jogadas(T, L, Ps, Js),
-    lances(T, L, Ps, Ls),
-    Ls == Js,
-    (   lance_sorteado(T, L, S0, S1, T1)
-    ->  outro(L, O),
-        N1 is N - 1,
-        partida_ao_acaso(N1, T1, O, S1)
-    ;   true
-    ).
 
 % The table gives back what was stored, over the whole range of depths,
 % bound kinds, moves and values (wins and losses included), and a key that
