@@ -9,6 +9,7 @@
 //   figure, baseline, measured, ratio, goal, pass or FAIL
 // Absolute times drift with the machine's load, so each configuration's frames are judged
 // against empty frames (clear, panel, swap) timed in rounds alternating with its own.
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,6 +22,7 @@
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
+#include <stb/stb_image_write.h>
 
 #include "app/bola.h"
 #include "app/desenho.h"
@@ -43,6 +45,14 @@ using Relogio = std::chrono::steady_clock;
 
 double agoraMs() {
     return std::chrono::duration<double, std::milli>(Relogio::now().time_since_epoch()).count();
+}
+
+// The process's processor time, its renderer threads included: steadier than the wall
+// clock on a shared machine.
+double cpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
 double mediana(std::vector<double> v) {
@@ -81,7 +91,10 @@ struct Opcoes {
     // For a profiler: only frames of one scenery, material and camera, nothing printed.
     int perfilAmbiente = 0, perfilMaterial = 0, perfilCamara = 0;
     bool partes = false;  // with it, also the frame taken apart
+    bool vazio = false;   // with it, the profiler times empty frames instead
+    bool referencia = false;  // with it, also against the reference drawing, in turns
     int largura = 550, altura = 550;  // of the profiler's window
+    std::string retrato;  // with it, the profiler's last frame saved there as a PNG
 };
 
 Opcoes leOpcoes(int argc, char** argv) {
@@ -95,7 +108,10 @@ Opcoes leOpcoes(int argc, char** argv) {
         else if (std::sscanf(argv[i], "--perfil=%d,%d,%d", &o.perfilAmbiente, &o.perfilMaterial,
                              &o.perfilCamara) == 3) {}
         else if (std::strcmp(argv[i], "--partes") == 0) o.partes = true;
+        else if (std::strcmp(argv[i], "--vazio") == 0) o.vazio = true;
+        else if (std::strcmp(argv[i], "--referencia") == 0) o.referencia = true;
         else if (std::sscanf(argv[i], "--tamanho=%dx%d", &o.largura, &o.altura) == 2) {}
+        else if (std::strncmp(argv[i], "--retrato=", 10) == 0) o.retrato = argv[i] + 10;
     }
     return o;
 }
@@ -164,6 +180,42 @@ bool centroDoTabuleiro(double& x, double& y) {
                       vp, &x, &y, &z) == GL_TRUE;
 }
 
+// The frame as drawn against the reference drawing the picture tests compare it with (the
+// pieces command by command, ImGui's own backgrounds), in alternating rounds so that both
+// see the same load.
+void comparaComReferencia(int quadros, bool vazios) {
+    std::vector<double> tempo[2];
+    double processador[2] = {0.0, 0.0};
+    for (int ronda = 0; ronda < 10; ++ronda) {
+        for (int r = 0; r < 2; ++r) {
+            desenhoDeReferencia = r == 1;
+            for (int i = 0; i < 3; ++i) displayCallback();
+            const double antes = cpuMs();
+            const auto t =
+                cronometra(std::max(1, quadros / 10), vazios ? quadroVazio : displayCallback);
+            processador[r] += cpuMs() - antes;
+            tempo[r].insert(tempo[r].end(), t.begin(), t.end());
+        }
+    }
+    desenhoDeReferencia = false;
+    for (int r = 0; r < 2; ++r)
+        std::fprintf(tabela, "%s: median %.2f ms, %.2f ms of processor time a frame\n",
+                     r ? "reference" : "as drawn", mediana(tempo[r]),
+                     processador[r] / double(tempo[r].size()));
+}
+
+// The back buffer of the frame just drawn, for a person to compare pictures by.
+void guardaRetrato(const std::string& caminho, int largura, int altura) {
+    displayCallback();
+    std::vector<unsigned char> px(std::size_t(largura) * altura * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, largura, altura, GL_RGB, GL_UNSIGNED_BYTE, px.data());
+    stbi_flip_vertically_on_write(1);
+    if (!stbi_write_png(caminho.c_str(), largura, altura, 3, px.data(), largura * 3))
+        std::fprintf(stderr, "quadros: could not write %s\n", caminho.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -191,8 +243,12 @@ int main(int argc, char** argv) {
         camara = o.perfilCamara;
         // Enough for every shader variant to be compiled before anything is timed.
         for (int i = 0; i < 30; ++i) displayCallback();
-        const double t = mediana(cronometra(o.quadros, displayCallback));
-        std::fprintf(tabela, "frame median %.2f ms over %d\n", t, o.quadros);
+        const double cpu0 = cpuMs();
+        const double t = mediana(cronometra(o.quadros, o.vazio ? quadroVazio : displayCallback));
+        std::fprintf(tabela, "frame median %.2f ms over %d, %.2f ms of processor time a frame\n",
+                     t, o.quadros, (cpuMs() - cpu0) / o.quadros);
+        if (o.referencia) comparaComReferencia(o.quadros, o.vazio);
+        if (!o.retrato.empty()) guardaRetrato(o.retrato, o.largura, o.altura);
         if (o.partes) {
             // Where the frame goes: without the scenery, the game scene alone, nothing.
             const std::string raiz = sceneGlobals.root;
@@ -207,9 +263,14 @@ int main(int argc, char** argv) {
                 glutSwapBuffers();
             }));
             const double vazio = mediana(cronometra(o.quadros, quadroVazio));
+            const double limpo = mediana(cronometra(o.quadros, [] {
+                glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+                glutSwapBuffers();
+            }));
             std::fprintf(tabela,
-                         "without scenery %.2f ms, game scene alone %.2f ms, empty %.2f ms\n",
-                         semCenario, jogo, vazio);
+                         "without scenery %.2f ms, game scene alone %.2f ms, empty %.2f ms, "
+                         "clear and swap %.2f ms\n",
+                         semCenario, jogo, vazio, limpo);
         }
         return 0;
     }
