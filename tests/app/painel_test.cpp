@@ -230,3 +230,69 @@ TEST(Fundos, ImGuiRectanglesBecomeTheSameWindowPixelsInOpenGLsTerms) {
 }
 
 }  // namespace
+
+// The status area: the side's colour follows the material, and the line under it shows
+// the one thing the player most needs now.
+TEST(Estado, TurnColourFollowsTheMaterialAndTheWarningKeepsItsOrder) {
+    Situacao s;
+    s.modo = 2;
+    s.nivel = 2;
+    EXPECT_STREQ(compoeEstado(s).vez, "Vez de Jog1 (peças escuras)");
+    s.material = 3;
+    EXPECT_STREQ(compoeEstado(s).vez, "Vez de Jog1 (peças claras)");
+    s.jogador = 2;
+    EXPECT_STREQ(compoeEstado(s).vez, "Vez de Jog2 (peças escuras)");
+    EXPECT_STREQ(compoeEstado(s).jogo, "Jogador contra Computador · Nível 2");
+    EXPECT_STREQ(compoeEstado(s).aviso, "O computador está a pensar…");
+
+    s.jogador = 1;
+    // A second window's note yields to anything the player must know now.
+    s.semGravar = true;
+    EXPECT_STREQ(compoeEstado(s).aviso, "Outra janela guarda o jogo: esta não o grava");
+    s.veredicto = VeredictoJogada::jogadaInvalida;
+    s.textoVeredicto = "Jogada inválida: essa peça é do adversário";
+    EXPECT_STREQ(compoeEstado(s).aviso, s.textoVeredicto);
+    s.semLigacao = true;
+    EXPECT_STREQ(compoeEstado(s).aviso, "Sem ligação ao servidor de regras");
+    s.filme = true;
+    s.jogadaFilme = 3;
+    s.totalFilme = 7;
+    EXPECT_STREQ(compoeEstado(s).aviso, "Filme: jogada 3 de 7");
+
+    Situacao menu;
+    menu.veredicto = VeredictoJogada::escolhaNivel;
+    EXPECT_STREQ(compoeEstado(menu).aviso, "Escolha primeiro o nível");
+    EXPECT_STREQ(compoeEstado(menu).vez, "");
+    menu.nivel = 1;
+    EXPECT_STREQ(compoeEstado(menu).aviso, "") << "a level was chosen since";
+    menu.menu = true;
+    EXPECT_STREQ(compoeEstado(menu).vez, "Teclas: 1, 2, 3 escolhem o modo · F1, F2 o nível");
+}
+
+// What the status says of the turn: the move count, the rule from the 30th move, the film
+// and the suggestion in its place among the warnings.
+TEST(Estado, MoveCountSuggestionAndFilm) {
+    Situacao s;
+    s.modo = 1;
+    s.jogadaDaVez = 12;
+    EXPECT_STREQ(compoeEstado(s).vez, "Vez de Jog1 (peças escuras) · 12.ª jogada");
+    s.jogadaDaVez = 30;
+    EXPECT_STREQ(compoeEstado(s).vez,
+                 "Vez de Jog1 (peças escuras) · 30.ª jogada: nenhuma peça pode ficar no canto de partida");
+    s.sugestao = 1;
+    std::snprintf(s.textoSugestao, sizeof s.textoSugestao, "h2–g3");
+    s.veredicto = VeredictoJogada::jogadaValida;
+    s.textoVeredicto = "Jogada válida";
+    EXPECT_STREQ(compoeEstado(s).aviso, "Sugestão: h2–g3");
+    EXPECT_EQ(compoeEstado(s).tom, Tom::sugestao);
+    s.nota = "Partida gravada em /tmp/x.txt";
+    EXPECT_STREQ(compoeEstado(s).aviso, s.nota);
+    s.filme = true;
+    EXPECT_STREQ(compoeEstado(s).vez, "") << "the film is no one's turn";
+}
+
+TEST(Listas, TheCameraListNamesTheMenuCameraToo) {
+    EXPECT_STREQ(textoCamara(4, 0), "Menu");
+    EXPECT_STREQ(textoCamara(0, 0), "Camara Jogador 2");
+    EXPECT_STREQ(textoCamara(7, 2), "Camara Jogador 1");
+}
