@@ -224,10 +224,13 @@ void drawClockButton(GLenum mode) {
     glTranslated(origemTabuleiro[0] - 1.25, origemTabuleiro[1] + 1.5,
                  origemTabuleiro[2] + ladoTabuleiro / 2);
     glRotatef(-90, 1, 0, 0);
-    gluCylinder(quadrica, 0.25, 0.25, 0.25, 20, 20);
+    // Rings inside the flat top and the straight side only add vertices to the picture; the
+    // pick keeps the shape as it always was.
+    const int aneis = mode == GL_SELECT || desenhoDeReferencia ? 20 : 1;
+    gluCylinder(quadrica, 0.25, 0.25, 0.25, 20, aneis);
     glPushMatrix();
     glTranslatef(0, 0, 0.25f);
-    gluDisk(quadrica, 0, 0.25, 20, 20);
+    gluDisk(quadrica, 0, 0.25, 20, aneis);
     glPopMatrix();
     glPopMatrix();
 }

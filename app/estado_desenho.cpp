@@ -4,6 +4,7 @@
 
 #include "app/estado.h"
 #include "app/fontes.h"
+#include "app/fundos.h"
 #include "app/globais.h"
 #include "game/globais.h"
 #include "game/traducao.h"
@@ -41,10 +42,12 @@ void desenhaEstado() {
     // Its own strip above the view: it never hides part of the scene.
     ImGui::SetNextWindowSize(ImVec2(largura, float(alturaDoEstado())));
     ImGui::SetNextWindowBgAlpha(1.0f);
+    fundoPorLimpar();
     const float e = escalaJanela;
     ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(8 * e, 4 * e));
     ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(6 * e, 2 * e));
     ImGui::Begin("Estado", nullptr, sobreposto & ~ImGuiWindowFlags_AlwaysAutoResize);
+    registaFundo();
     linhaComPlacar(l, largura);
     if (l.vez[0] != '\0') ImGui::TextUnformatted(l.vez);
     if (l.aviso[0] != '\0') ImGui::TextColored(corDoTom(l.tom), "%s", l.aviso);

@@ -13,6 +13,7 @@
 #include "app/frame.h"
 #include "app/globais.h"
 #include "app/graficos.h"
+#include "app/memoria.h"
 #include "app/painel.h"
 #include "app/redesenho.h"
 #include "game/animacao.h"
@@ -29,6 +30,8 @@ AreaVista areaVista(int largura, int altura) {
 }
 
 void abreJanela(int& argc, char** argv) {
+    // Before the GL takes any memory; whatever draws the program's window draws it alike.
+    guardaMemoriaLibertada();
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(550, 550);

@@ -21,6 +21,7 @@
 #include "app/estado_desenho.h"
 #include "app/eventos.h"
 #include "app/fontes.h"
+#include "app/fundos.h"
 #include "app/globais.h"
 #include "app/lista_jogadas.h"
 #include "app/rota_rato.h"
@@ -332,7 +333,9 @@ void constroiPainel() {
                                    ImGuiWindowFlags_NoSavedSettings |
                                    ImGuiWindowFlags_NoBringToFrontOnFocus |
                                    ImGuiWindowFlags_NoScrollWithMouse;
+    fundoPorLimpar();
     ImGui::Begin("Painel", nullptr, flags);
+    registaFundo();
     float x = margem;
     controloBola(x);
     x += diametroBola + 8 * E;
@@ -413,6 +416,8 @@ void desenhaPainel() {
     libertaRetidos();
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
+    const ImVec2 tamanho = ImGui::GetIO().DisplaySize;
+    limpaFundos(int(tamanho.x), int(tamanho.y));
     ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
     glPopClientAttrib();
     glPopAttrib();

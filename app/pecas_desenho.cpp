@@ -23,25 +23,28 @@ void aplicaAspecto(int lado, int material) {
     glBindTexture(GL_TEXTURE_2D, GLuint((lado == 1 ? 106 : 107) + 2 * material));
 }
 
-// The pawn standing at the origin along z: base disk, body, shoulder, neck, head.
-void forma(GLUquadric* q) {
+// The pawn standing at the origin along z: base disk, body, shoulder, neck, head. `aneis`
+// are the disks' rings and the cylinders' stacks: inside a flat disk or a straight cylinder
+// they only add vertices, so the outline and the texture coordinates are the same with one.
+constexpr int aneisDaForma = 10;
+void forma(GLUquadric* q, int aneis = aneisDaForma) {
     const double r = 0.25, h = 1.0;
     const int fatias = 10;
     glPushMatrix();
     glRotatef(180, 0, 1, 0);
-    gluDisk(q, 0, r, fatias, fatias);
+    gluDisk(q, 0, r, fatias, aneis);
     glPopMatrix();
 
-    gluCylinder(q, r, r, h / 3, fatias, fatias);
+    gluCylinder(q, r, r, h / 3, fatias, aneis);
 
     glPushMatrix();
     glTranslated(0, 0, h / 3);
-    gluDisk(q, 0, r, fatias, fatias);
+    gluDisk(q, 0, r, fatias, aneis);
     glPushMatrix();
     glRotatef(180, 0, 1, 0);
-    gluDisk(q, 0, r / 2, fatias, fatias);
+    gluDisk(q, 0, r / 2, fatias, aneis);
     glPopMatrix();
-    gluCylinder(q, r / 2, r / 2, h / 3, fatias, fatias);
+    gluCylinder(q, r / 2, r / 2, h / 3, fatias, aneis);
     glPopMatrix();
 
     glPushMatrix();
@@ -51,7 +54,8 @@ void forma(GLUquadric* q) {
 }
 
 // The shape, sent once into a display list: plain for "Normal", with texture coordinates
-// for the textured materials.
+// for the textured materials. The list's disks and cylinders have a single ring: a fifth of
+// the triangles, the same pawn but for the shading inside its flat faces.
 GLuint listas[2] = {0, 0};
 
 void desenhaForma(bool texturada) {
@@ -65,7 +69,7 @@ void desenhaForma(bool texturada) {
         if (q != nullptr && (lista = glGenLists(1)) != 0) {
             gluQuadricTexture(q, texturada ? GL_TRUE : GL_FALSE);
             glNewList(lista, GL_COMPILE);
-            forma(q);
+            forma(q, 1);
             glEndList();
         }
         if (q != nullptr) gluDeleteQuadric(q);

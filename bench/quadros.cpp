@@ -8,7 +8,10 @@
 // Prints one row per figure, fields separated by tabs:
 //   figure, baseline, measured, ratio, goal, pass or FAIL
 // Absolute times drift with the machine's load, so each configuration's frames are judged
-// against empty frames (clear, panel, swap) timed in rounds alternating with its own.
+// against empty frames (clear, panel, swap) timed in rounds alternating with its own; the
+// same ratio in processor time (the renderer's threads included) follows the measured time,
+// since on a shared machine the wall clock also counts the waits for a core.
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,6 +24,7 @@
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
+#include <stb/stb_image_write.h>
 
 #include "app/bola.h"
 #include "app/desenho.h"
@@ -43,6 +47,14 @@ using Relogio = std::chrono::steady_clock;
 
 double agoraMs() {
     return std::chrono::duration<double, std::milli>(Relogio::now().time_since_epoch()).count();
+}
+
+// The process's processor time, its renderer threads included: steadier than the wall
+// clock on a shared machine.
+double cpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
 double mediana(std::vector<double> v) {
@@ -81,7 +93,10 @@ struct Opcoes {
     // For a profiler: only frames of one scenery, material and camera, nothing printed.
     int perfilAmbiente = 0, perfilMaterial = 0, perfilCamara = 0;
     bool partes = false;  // with it, also the frame taken apart
+    bool vazio = false;   // with it, the profiler times empty frames instead
+    bool referencia = false;  // with it, also against the reference drawing, in turns
     int largura = 550, altura = 550;  // of the profiler's window
+    std::string retrato;  // with it, the profiler's last frame saved there as a PNG
 };
 
 Opcoes leOpcoes(int argc, char** argv) {
@@ -95,7 +110,10 @@ Opcoes leOpcoes(int argc, char** argv) {
         else if (std::sscanf(argv[i], "--perfil=%d,%d,%d", &o.perfilAmbiente, &o.perfilMaterial,
                              &o.perfilCamara) == 3) {}
         else if (std::strcmp(argv[i], "--partes") == 0) o.partes = true;
+        else if (std::strcmp(argv[i], "--vazio") == 0) o.vazio = true;
+        else if (std::strcmp(argv[i], "--referencia") == 0) o.referencia = true;
         else if (std::sscanf(argv[i], "--tamanho=%dx%d", &o.largura, &o.altura) == 2) {}
+        else if (std::strncmp(argv[i], "--retrato=", 10) == 0) o.retrato = argv[i] + 10;
     }
     return o;
 }
@@ -164,6 +182,42 @@ bool centroDoTabuleiro(double& x, double& y) {
                       vp, &x, &y, &z) == GL_TRUE;
 }
 
+// The frame as drawn against the reference drawing the picture tests compare it with (the
+// pieces command by command, ImGui's own backgrounds), in alternating rounds so that both
+// see the same load.
+void comparaComReferencia(int quadros, bool vazios) {
+    std::vector<double> tempo[2];
+    double processador[2] = {0.0, 0.0};
+    for (int ronda = 0; ronda < 10; ++ronda) {
+        for (int r = 0; r < 2; ++r) {
+            desenhoDeReferencia = r == 1;
+            for (int i = 0; i < 3; ++i) displayCallback();
+            const double antes = cpuMs();
+            const auto t =
+                cronometra(std::max(1, quadros / 10), vazios ? quadroVazio : displayCallback);
+            processador[r] += cpuMs() - antes;
+            tempo[r].insert(tempo[r].end(), t.begin(), t.end());
+        }
+    }
+    desenhoDeReferencia = false;
+    for (int r = 0; r < 2; ++r)
+        std::fprintf(tabela, "%s: median %.2f ms, %.2f ms of processor time a frame\n",
+                     r ? "reference" : "as drawn", mediana(tempo[r]),
+                     processador[r] / double(tempo[r].size()));
+}
+
+// The back buffer of the frame just drawn, for a person to compare pictures by.
+void guardaRetrato(const std::string& caminho, int largura, int altura) {
+    displayCallback();
+    std::vector<unsigned char> px(std::size_t(largura) * altura * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, largura, altura, GL_RGB, GL_UNSIGNED_BYTE, px.data());
+    stbi_flip_vertically_on_write(1);
+    if (!stbi_write_png(caminho.c_str(), largura, altura, 3, px.data(), largura * 3))
+        std::fprintf(stderr, "quadros: could not write %s\n", caminho.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -191,8 +245,12 @@ int main(int argc, char** argv) {
         camara = o.perfilCamara;
         // Enough for every shader variant to be compiled before anything is timed.
         for (int i = 0; i < 30; ++i) displayCallback();
-        const double t = mediana(cronometra(o.quadros, displayCallback));
-        std::fprintf(tabela, "frame median %.2f ms over %d\n", t, o.quadros);
+        const double cpu0 = cpuMs();
+        const double t = mediana(cronometra(o.quadros, o.vazio ? quadroVazio : displayCallback));
+        std::fprintf(tabela, "frame median %.2f ms over %d, %.2f ms of processor time a frame\n",
+                     t, o.quadros, (cpuMs() - cpu0) / o.quadros);
+        if (o.referencia) comparaComReferencia(o.quadros, o.vazio);
+        if (!o.retrato.empty()) guardaRetrato(o.retrato, o.largura, o.altura);
         if (o.partes) {
             // Where the frame goes: without the scenery, the game scene alone, nothing.
             const std::string raiz = sceneGlobals.root;
@@ -207,9 +265,14 @@ int main(int argc, char** argv) {
                 glutSwapBuffers();
             }));
             const double vazio = mediana(cronometra(o.quadros, quadroVazio));
+            const double limpo = mediana(cronometra(o.quadros, [] {
+                glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+                glutSwapBuffers();
+            }));
             std::fprintf(tabela,
-                         "without scenery %.2f ms, game scene alone %.2f ms, empty %.2f ms\n",
-                         semCenario, jogo, vazio);
+                         "without scenery %.2f ms, game scene alone %.2f ms, empty %.2f ms, "
+                         "clear and swap %.2f ms\n",
+                         semCenario, jogo, vazio, limpo);
         }
         return 0;
     }
@@ -223,6 +286,7 @@ int main(int argc, char** argv) {
     struct Config {
         int ambiente, material, camara;
         double quadro, vazio;
+        double razaoCpu;  // the same ratio in processor time, renderer threads included
     };
     std::vector<Config> configs;
     std::vector<double> todosVazios;
@@ -235,14 +299,21 @@ int main(int argc, char** argv) {
                 camara = c;
                 for (int i = 0; i < 3; ++i) displayCallback();
                 std::vector<double> quadros, vazios;
+                double cpuQuadros = 0.0, cpuVazios = 0.0;
                 for (int r = 0; r < rondas; ++r) {
+                    double c0 = cpuMs();
                     const auto v = cronometra((o.vazios + rondas - 1) / rondas, quadroVazio);
+                    cpuVazios += cpuMs() - c0;
                     vazios.insert(vazios.end(), v.begin(), v.end());
+                    c0 = cpuMs();
                     const auto q = cronometra((o.quadros + rondas - 1) / rondas, displayCallback);
+                    cpuQuadros += cpuMs() - c0;
                     quadros.insert(quadros.end(), q.begin(), q.end());
                 }
                 todosVazios.insert(todosVazios.end(), vazios.begin(), vazios.end());
-                configs.push_back({a, m, c, mediana(quadros), mediana(vazios)});
+                const double razaoCpu = (cpuQuadros / double(quadros.size())) /
+                                        (cpuVazios / double(vazios.size()));
+                configs.push_back({a, m, c, mediana(quadros), mediana(vazios), razaoCpu});
             }
         }
     }
@@ -253,8 +324,9 @@ int main(int argc, char** argv) {
         char figura[96];
         std::snprintf(figura, sizeof figura, "frame: %s, %s, camera %d", nomeAmbiente(k.ambiente),
                       nomeMaterial(k.material), k.camara);
-        char medido[48];
-        std::snprintf(medido, sizeof medido, "%.2f ms (%.0f fps)", k.quadro, 1000.0 / k.quadro);
+        char medido[64];
+        std::snprintf(medido, sizeof medido, "%.2f ms (%.0f fps); processor %.2fx", k.quadro,
+                      1000.0 / k.quadro, k.razaoCpu);
         linha(figura, ms(k.vazio) + " empty", medido, vezes(r), "<= 4x, >= 60 fps",
               r <= 4.0 && k.quadro <= 1000.0 / 60.0);
     }
@@ -310,15 +382,19 @@ int main(int argc, char** argv) {
         mudaAmbiente();
         for (int i = 0; i < 3; ++i) quadroAGirar();
         std::vector<double> quadros, vazios;
+        double processador = 0.0;
         for (int r = 0; r < 4; ++r) {
             const auto v = cronometra((o.vazios + 3) / 4, quadroVazio);
             vazios.insert(vazios.end(), v.begin(), v.end());
+            const double c0 = cpuMs();
             const auto q = cronometra((o.quadros + 3) / 4, quadroAGirar);
+            processador += cpuMs() - c0;
             quadros.insert(quadros.end(), q.begin(), q.end());
         }
         const double q = mediana(quadros), v = mediana(vazios);
-        char medido[48];
-        std::snprintf(medido, sizeof medido, "%.2f ms (%.0f fps)", q, 1000.0 / q);
+        char medido[80];
+        std::snprintf(medido, sizeof medido, "%.2f ms (%.0f fps); processor %.2f ms a frame", q,
+                      1000.0 / q, processador / double(quadros.size()));
         linha(std::string("frame at 1920 x 1080, camera 9 turning: ") + nomeAmbiente(a) +
                   ", Normal",
               ms(v) + " empty", medido, vezes(q / v), ">= 60 fps", q <= 1000.0 / 60.0);

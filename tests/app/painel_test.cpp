@@ -7,6 +7,7 @@
 #include "app/bola.h"
 #include "app/controlos.h"
 #include "app/estado.h"
+#include "app/fundos.h"
 #include "app/globais.h"
 #include "app/janela.h"
 #include "app/rota_rato.h"
@@ -204,6 +205,28 @@ TEST(AreaVista, IsTheWindowBetweenThePanelAndTheStatusStripsAtEveryScale) {
     EXPECT_EQ(alturaDoPainel(), alturaPainel);
     const AreaVista pequena = areaVista(300, 40);
     EXPECT_GE(pequena.altura, 1) << "a window lower than the panel still has a viewport";
+}
+
+// The strips whose backgrounds are cleared: ImGui's rectangle (top left, size) as the
+// scissor box OpenGL takes (bottom left), cut to the window.
+TEST(Fundos, ImGuiRectanglesBecomeTheSameWindowPixelsInOpenGLsTerms) {
+    struct Caso {
+        float x, y, largura, altura;
+        RectanguloGL esperado;
+    } casos[] = {
+        {0, 420, 550, 130, {0, 0, 550, 130}},           // the panel along the bottom
+        {0, 0, 550, 52, {0, 498, 550, 52}},             // the status strip along the top
+        {-10, 500, 100, 100, {0, 0, 90, 50}},           // partly outside: only what shows
+        {0, 560, 550, 130, {0, 0, 0, 0}},               // below the window: nothing
+        {600, 0, 50, 50, {0, 0, 0, 0}},                 // right of it: nothing
+    };
+    for (const Caso& c : casos) {
+        const RectanguloGL r = rectanguloGL(c.x, c.y, c.largura, c.altura, 550, 550);
+        EXPECT_EQ(r.x, c.esperado.x) << c.x << "," << c.y;
+        EXPECT_EQ(r.y, c.esperado.y) << c.x << "," << c.y;
+        EXPECT_EQ(r.largura, c.esperado.largura) << c.x << "," << c.y;
+        EXPECT_EQ(r.altura, c.esperado.altura) << c.x << "," << c.y;
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The frame with the pieces drawn through their display lists looks as it does drawn command
-// by command: every scenery, material and camera of the panel, at the window's 550 x 550,
+// The frame drawn the fast way (the pieces from their display lists, with fewer vertices, the
+// panel's backgrounds cleared) looks as it does drawn command by command with ImGui's own
+// backgrounds: every scenery, material and camera of the panel, at the window's 550 x 550,
 // with the real sceneries and textures of the build. The two pictures of the first
 // configuration are left in the build folder for a person to compare.
 #include <unistd.h>
@@ -16,6 +17,7 @@
 #include "app/frame.h"
 #include "app/globais.h"
 #include "app/janela.h"
+#include "app/painel.h"
 #include "game/globais.h"
 
 namespace {
@@ -50,6 +52,7 @@ std::vector<unsigned char> retrato(bool referencia) {
     desenhoDeReferencia = referencia;
     desenhaCena();
     desenhaCena();
+    desenhaPainel();
     glFinish();
     auto px = leJanela();
     desenhoDeReferencia = false;
