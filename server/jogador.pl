@@ -44,7 +44,7 @@
 %     company, and each other's jumps open.  At 3 a square (a step is 20)
 %     the search let pieces drift to the edges, and won 13 of 20 against the
 %     timed sparring opponent and 33 of 40 against the one at depth 4
-%     (20 openings), against 16-17 and 38 at this weight.
+%     (20 openings), against 15-17 and 38 at this weight.
 %   em_meta(Lado, Q, G): G is 1 when Q lies in the goal camp of Lado.
 %   A piece still in its home camp costs more as the 30th move nears (see
 %   custo_de_casa/2).
