@@ -35,14 +35,14 @@
 namespace {
 
 constexpr unsigned int ultimoNomeFixo = 135;  // 1..100 scenery, 101..135 the program's own
-// The layout at scale 1; each frame takes them at the window's scale (escalaJanela).
+// The layout, given at scale 1 and measured at the window's scale E (escalaJanela), taken
+// each frame.
 float E = 1.0f;
-float margem = 6.0f;
-float diametroBola = 86.0f;
-float larguraArrasto = 44.0f;
-float larguraBotoes = 116.0f;
-float espacoBarra = 14.0f;
-float alturaDaFaixa = float(alturaPainel);
+float margem() { return 6.0f * E; }
+float diametroBola() { return 86.0f * E; }
+float larguraArrasto() { return 44.0f * E; }
+float larguraBotoes() { return 116.0f * E; }
+float espacoBarra() { return 14.0f * E; }
 ImGuiStyle estiloBase;
 float escalaAplicada = 0.0f;
 
@@ -50,12 +50,6 @@ float escalaAplicada = 0.0f;
 // at twice their size, so that they stay sharp when scaled.
 void aplicaEscala() {
     E = escalaJanela;
-    margem = 6.0f * E;
-    diametroBola = 86.0f * E;
-    larguraArrasto = 44.0f * E;
-    larguraBotoes = 116.0f * E;
-    espacoBarra = 14.0f * E;
-    alturaDaFaixa = float(alturaDoPainel());
     if (escalaAplicada == E) return;
     escalaAplicada = E;
     ImGui::GetStyle() = estiloBase;
@@ -77,7 +71,7 @@ void aplicaEstilo() {
     s.FrameRounding = 4.0f;
     s.PopupRounding = 4.0f;
     s.GrabRounding = 4.0f;
-    s.WindowPadding = ImVec2(margem, margem);
+    s.WindowPadding = ImVec2(margem(), margem());
     s.ItemSpacing = ImVec2(6, 5);
     ImVec4* c = s.Colors;
     c[ImGuiCol_WindowBg] = ImVec4(0.11f, 0.10f, 0.09f, 1.0f);
@@ -145,10 +139,10 @@ void rotuloCentrado(const char* texto, float x, float largura) {
 
 void controloBola(float x) {
     ImGuiIO& io = ImGui::GetIO();
-    ImGui::SetCursorPos(ImVec2(x, margem));
+    ImGui::SetCursorPos(ImVec2(x, margem()));
     const ImVec2 canto = ImGui::GetCursorScreenPos();
-    ImGui::InvisibleButton("##Rotacao", ImVec2(diametroBola, diametroBola));
-    const float raio = diametroBola / 2;
+    ImGui::InvisibleButton("##Rotacao", ImVec2(diametroBola(), diametroBola()));
+    const float raio = diametroBola() / 2;
     const ImVec2 centro(canto.x + raio, canto.y + raio);
     if (ImGui::IsItemActivated()) bola.pressiona();
     if (ImGui::IsItemActive()) {
@@ -172,8 +166,8 @@ void controloBola(float x) {
     }
     desenhaMeridianos(d, centro, raio);
     d->AddCircle(centro, raio, quente ? cor(250, 210, 150) : cor(150, 120, 90), 48, 2.0f);
-    ImGui::SetCursorPosY(margem + diametroBola + 3 * E);
-    rotuloCentrado(_("Rotacao"), x, diametroBola);
+    ImGui::SetCursorPosY(margem() + diametroBola() + 3 * E);
+    rotuloCentrado(_("Rotacao"), x, diametroBola());
 }
 
 void seta(ImDrawList* d, ImVec2 c, float dx, float dy, ImU32 cr) {
@@ -187,11 +181,11 @@ void seta(ImDrawList* d, ImVec2 c, float dx, float dy, ImU32 cr) {
 void controloArrasto(const char* rotulo, float* valor, float velocidade, bool horizontal,
                      float x) {
     ImGuiIO& io = ImGui::GetIO();
-    const float altura = diametroBola;
-    ImGui::SetCursorPos(ImVec2(x, margem));
+    const float altura = diametroBola();
+    ImGui::SetCursorPos(ImVec2(x, margem()));
     const ImVec2 p = ImGui::GetCursorScreenPos();
     ImGui::PushID(rotulo);
-    ImGui::InvisibleButton("##arrasto", ImVec2(larguraArrasto, altura));
+    ImGui::InvisibleButton("##arrasto", ImVec2(larguraArrasto(), altura));
     ImGui::PopID();
     if (ImGui::IsItemActive()) {
         const ImVec2 de = inicioDoMovimento();
@@ -201,7 +195,7 @@ void controloArrasto(const char* rotulo, float* valor, float velocidade, bool ho
 
     ImDrawList* d = ImGui::GetWindowDrawList();
     const bool activo = ImGui::IsItemActive(), quente = ImGui::IsItemHovered();
-    const ImVec2 q(p.x + larguraArrasto, p.y + altura);
+    const ImVec2 q(p.x + larguraArrasto(), p.y + altura);
     d->AddRectFilled(p, q, activo ? cor(92, 66, 42) : quente ? cor(74, 56, 40) : cor(56, 46, 36),
                      5.0f);
     d->AddRect(p, q, quente || activo ? cor(250, 210, 150) : cor(120, 100, 80), 5.0f, 0, 1.5f);
@@ -218,14 +212,14 @@ void controloArrasto(const char* rotulo, float* valor, float velocidade, bool ho
     std::snprintf(texto, sizeof texto, "%.1f", double(*valor));
     const ImVec2 t = ImGui::CalcTextSize(texto);
     d->AddText(ImVec2(c.x - t.x / 2, c.y - t.y / 2), cor(245, 235, 220), texto);
-    ImGui::SetCursorPosY(margem + diametroBola + 3 * E);
-    rotuloCentrado(rotulo, x - 8 * E, larguraArrasto + 16 * E);
+    ImGui::SetCursorPosY(margem() + diametroBola() + 3 * E);
+    rotuloCentrado(rotulo, x - 8 * E, larguraArrasto() + 16 * E);
 }
 
 void barra(float x) {
     const ImVec2 w = ImGui::GetWindowPos();
-    ImGui::GetWindowDrawList()->AddLine(ImVec2(w.x + x, w.y + margem),
-                                        ImVec2(w.x + x, w.y + alturaDaFaixa - margem),
+    ImGui::GetWindowDrawList()->AddLine(ImVec2(w.x + x, w.y + margem()),
+                                        ImVec2(w.x + x, w.y + float(alturaDoPainel()) - margem()),
                                         ImGui::GetColorU32(ImGuiCol_Separator), 1.0f);
 }
 
@@ -254,25 +248,25 @@ void botaoRodaCamara(ImVec2 tamanho) {
 
 void botoes(float x) {
     const float espaco = 3 * E;
-    const float altura = (diametroBola + 16 * E - 4 * espaco) / 5;
-    const float meio = (larguraBotoes - espaco) / 2;
+    const float altura = (diametroBola() + 16 * E - 4 * espaco) / 5;
+    const float meio = (larguraBotoes() - espaco) / 2;
     ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(espaco, espaco));
     ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(2 * E, 1 * E));
-    ImGui::SetCursorPos(ImVec2(x, margem));
+    ImGui::SetCursorPos(ImVec2(x, margem()));
     botao(Accao::undo, ImVec2(meio, altura));
     ImGui::SameLine();
     botao(Accao::refazer, ImVec2(meio, altura));
     ImGui::SetCursorPosX(x);
     const float menu = 44 * E;
-    botao(Accao::sugestao, ImVec2(larguraBotoes - menu - espaco, altura));
+    botao(Accao::sugestao, ImVec2(larguraBotoes() - menu - espaco, altura));
     ImGui::SameLine();
     botao(Accao::menu, ImVec2(menu, altura));
     ImGui::SetCursorPosX(x);
-    botao(Accao::filme, ImVec2(larguraBotoes, altura));
+    botao(Accao::filme, ImVec2(larguraBotoes(), altura));
     ImGui::SetCursorPosX(x);
-    botaoRodaCamara(ImVec2(larguraBotoes, altura));
+    botaoRodaCamara(ImVec2(larguraBotoes(), altura));
     ImGui::SetCursorPosX(x);
-    botao(Accao::gravar, ImVec2(larguraBotoes, altura));
+    botao(Accao::gravar, ImVec2(larguraBotoes(), altura));
     ImGui::PopStyleVar(2);
 }
 
@@ -311,7 +305,7 @@ void ajudasEJogadas(float x) {
 }
 
 void listas(float x, float largura) {
-    ImGui::SetCursorPosY(margem - 3 * E);
+    ImGui::SetCursorPosY(margem() - 3 * E);
     ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(4 * E, 1 * E));
     ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(5 * E, 2 * E));
     // Under the end banner the view is the finished game's: a choice turns that one.
@@ -327,8 +321,8 @@ void listas(float x, float largura) {
 void constroiPainel() {
     aplicaEscala();
     ImGuiIO& io = ImGui::GetIO();
-    ImGui::SetNextWindowPos(ImVec2(0, io.DisplaySize.y - alturaDaFaixa));
-    ImGui::SetNextWindowSize(ImVec2(io.DisplaySize.x, alturaDaFaixa));
+    ImGui::SetNextWindowPos(ImVec2(0, io.DisplaySize.y - float(alturaDoPainel())));
+    ImGui::SetNextWindowSize(ImVec2(io.DisplaySize.x, float(alturaDoPainel())));
     const ImGuiWindowFlags flags = ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove |
                                    ImGuiWindowFlags_NoSavedSettings |
                                    ImGuiWindowFlags_NoBringToFrontOnFocus |
@@ -336,27 +330,27 @@ void constroiPainel() {
     fundoPorLimpar();
     ImGui::Begin("Painel", nullptr, flags);
     registaFundo();
-    float x = margem;
+    float x = margem();
     controloBola(x);
-    x += diametroBola + 8 * E;
+    x += diametroBola() + 8 * E;
     controloArrasto(_("Zoom Z"), &zoomZ, 0.02f, false, x);
-    x += larguraArrasto + espacoBarra / 2;
+    x += larguraArrasto() + espacoBarra() / 2;
     barra(x);
-    x += espacoBarra / 2;
+    x += espacoBarra() / 2;
     controloArrasto(_("Zoom X"), &zoomX, 1.0f, true, x);
-    x += larguraArrasto + espacoBarra / 2;
+    x += larguraArrasto() + espacoBarra() / 2;
     barra(x);
-    x += espacoBarra / 2;
+    x += espacoBarra() / 2;
     controloArrasto(_("Zoom Y"), &zoomY, 1.0f, false, x);
-    x += larguraArrasto + espacoBarra / 2;
+    x += larguraArrasto() + espacoBarra() / 2;
     barra(x);
-    x += espacoBarra / 2;
+    x += espacoBarra() / 2;
     botoes(x);
-    x += larguraBotoes + espacoBarra / 2;
+    x += larguraBotoes() + espacoBarra() / 2;
     barra(x);
-    x += espacoBarra / 2;
+    x += espacoBarra() / 2;
     // The lists as wide as their longest item needs, not the whole window's width.
-    const float resto = io.DisplaySize.x - x - margem;
+    const float resto = io.DisplaySize.x - x - margem();
     listas(x, std::clamp(resto, 120.0f * E, 210.0f * E));
     ImGui::End();
     desenhaEstado();

@@ -329,12 +329,9 @@ corrida_raiz([De-Para|Js], P, Eu, Meus, E, GM, H, Ctx, M0, V0, M, V) :-
 %   the race left, this one included, Ply moves from the root.
 
 passo_corrida(De, Para, Prof, Ply, Eu, Meus, E, GM, H, Ctx, V) :-
-    Ply1 is Ply + 1,
-    avanco(Eu, De, Para, GM, E, Ply1, GM1, E1, V),
+    avanco(Eu, De, Para, Prof, Ply, GM, E, Ply1, GM1, E1, V),
     (   nonvar(V)
     ->  true
-    ;   Prof =:= 1
-    ->  V = E1
     ;   fazer(Eu, Ctx, De, Para, Meus, H, Meus1, H1),
         Prof1 is Prof - 1,
         no_corrida(Prof1, Ply1, Eu, Meus1, E1, GM1, H1, Ctx, V),
@@ -493,12 +490,9 @@ ganho(s(_, VT, MT, _, _, Pen), De, Para, G) :-
 
 filho(De, Para, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
       Alfa, Beta, V) :-
-    Ply1 is Ply + 1,
-    avanco(Eu, De, Para, GM, E, Ply1, GM1, E1, V),
+    avanco(Eu, De, Para, Prof, Ply, GM, E, Ply1, GM1, E1, V),
     (   nonvar(V)
     ->  true
-    ;   Prof =:= 1
-    ->  V = E1
     ;   fazer(Eu, Ctx, De, Para, Meus, H, Meus1, H0),
         chave_lado(ZL),
         H1 is H0 xor ZL,
@@ -511,12 +505,15 @@ filho(De, Para, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
         V is -V2
     ).
 
-%   avanco(Eu, De, Para, GM, E, Ply1, GM1, E1, V): after De-Para, GM1 of
-%   the side's pieces stand in its goal camp (GM before) and its value is
-%   E1 (E before); V is the win Ply1 plies from the root when the camp is
-%   full, unbound otherwise.
+%   avanco(Eu, De, Para, Prof, Ply, GM, E, Ply1, GM1, E1, V): after
+%   De-Para, played Ply plies from the root and Prof from the horizon, GM1
+%   of the side's pieces stand in its goal camp (GM before) and its value
+%   is E1 (E before).  V is the move's value when it needs no search: the
+%   win Ply1 plies from the root when the camp is full, E1 on the horizon;
+%   unbound otherwise.
 
-avanco(Eu, De, Para, GM, E, Ply1, GM1, E1, V) :-
+avanco(Eu, De, Para, Prof, Ply, GM, E, Ply1, GM1, E1, V) :-
+    Ply1 is Ply + 1,
     arg(3, Eu, MT),
     arg(De, MT, G0),
     arg(Para, MT, G1),
@@ -524,7 +521,8 @@ avanco(Eu, De, Para, GM, E, Ply1, GM1, E1, V) :-
     (   GM1 =:= 10
     ->  vitoria(W), V is W - Ply1
     ;   ganho(Eu, De, Para, G),
-        E1 is E + G
+        E1 is E + G,
+        ( Prof =:= 1 -> V = E1 ; true )
     ).
 
 %   fazer(Eu, Ctx, De, Para, Meus, H, Meus1, H1): plays De-Para on the
