@@ -605,13 +605,12 @@ no_(Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx, Alfa, Beta,
             (   Corte == sim
             ->  V = Beta,
                 guardar_no(V, M2, Prof, Ply, H, Ctx, Alfa, Beta)
-            ;   arg(1, Eu, Lado),
-                lances(Tab, Lado, Meus, Js0),
-                (   selectchk(DeT-ParaT, Js0, Js1) -> true ; Js1 = Js0 ),
-                subtract(Js1, Feitos, Js),
-                (   Feitos == [] -> Vazio = melhor ; Vazio = nada ),
-                interior(Js, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H,
-                         Ctx, Alfa, A1, A2, Beta, M2, Vazio, V)
+            ;   pares_no(Meus, Eu, Tab, Prof, E, GM, A1, [DeT-ParaT|Feitos],
+                         Pares),
+                ordem(Pares, Feitos, DeT-ParaT, Tab, Eu, Meus, Ordenadas),
+                ramos(Ordenadas, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H,
+                      Ctx, A2, Beta, M2, V, Melhor),
+                guardar_no(V, Melhor, Prof, Ply, H, Ctx, Alfa, Beta)
             )
         )
     ;   Prof =:= 1
@@ -633,17 +632,11 @@ no_(Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx, Alfa, Beta,
         (   Corte == sim
         ->  V = Beta,
             guardar_no(V, M2, Prof, Ply, H, Ctx, Alfa, Beta)
-        ;   arg(1, Eu, Lado),
-            lances(Tab, Lado, Meus, Js0),
-            (   Js0 == []
+        ;   pares_no(Meus, Eu, Tab, Prof, E, GM, Alfa, Feitos, Pares),
+            ordem(Pares, Feitos, fora(MovT), Tab, Eu, Meus, Ordenadas),
+            (   Ordenadas == nenhuma
             ->  vitoria(W), V is -(W - Ply)
-            ;   subtract(Js0, Feitos, Js),
-                (   Feitos == [], \+ memberchk(MovT, Js)
-                ->  Vazio = melhor
-                ;   Vazio = nada
-                ),
-                ordenar_no(Js, Prof, Eu, E, GM, Alfa, MT, Vazio, Ordenadas),
-                ramos(Ordenadas, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H,
+            ;   ramos(Ordenadas, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H,
                       Ctx, A2, Beta, M2, V, Melhor),
                 guardar_no(V, Melhor, Prof, Ply, H, Ctx, Alfa, Beta)
             )
@@ -653,7 +646,7 @@ no_(Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx, Alfa, Beta,
 %   matadores_primeiro(Ks, MT, ..., Alfa, Beta, M0, A, M, Feitos, Corte):
 %   the killers Ks are searched before the node's moves are generated:
 %   where one cuts the search short (Corte = sim), as in nearly half the
-%   nodes, the moves never are.  They come where ordenar_no/9 would put
+%   nodes, the moves never are.  They come where pares_no/9 would put
 %   them, after the table's move MT (futile when it gets here, and skipped),
 %   each when legal, not MT, and not futile.  Feitos are the legal ones; A
 %   and M the window's lower end and the best move after them.
@@ -705,36 +698,91 @@ jogada_da_tabela(De, Para, Tab, Eu, E, GM, Prof, Alfa) :-
           margem(Prof, F),
           futil(De, Para, Eu, E, GM, F, Alfa) ).
 
-%   interior(...): the rest of a node whose table move, tried first, left
-%   the window at A1-Beta with M0 the best move so far.
+%   pares_no(Meus, Eu, Tab, Prof, E, GM, Alfa, Fora, Pares): the node's
+%   moves worth searching, keyed by their loss of value for keysort/2,
+%   which keeps equal keys in the order generated; the moves Fora,
+%   searched already, aside.  Left out are the moves that lose value, and
+%   near the horizon the futile ones (see ramos/17): those whose gain
+%   (ganho/4) is not above Limiar.  A piece in the goal camp is charged
+%   for waiting (Pen) on a move that gains nothing, which then never gains
+%   more than Limiar, at least perda_tolerada/1: its moves are kept only
+%   when they gain more than both Limiar and nothing.
 
-interior(Js, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H, Ctx,
-         Alfa, A1, A2, Beta, M0, Vazio, V) :-
-    (   Js == []
-    ->  V = A2, Melhor = M0
-    ;   ordenar_no(Js, Prof, Eu, E, GM, A1, 0, Vazio, Ordenadas),
-        ramos(Ordenadas, Prof, Ply, Eu, Ele, Meus, Deles, E, GM, GO, H,
-              Ctx, A2, Beta, M0, V, Melhor)
-    ),
-    guardar_no(V, Melhor, Prof, Ply, H, Ctx, Alfa, Beta).
-
-%   ordenar_no(Js, Prof, Eu, E, GM, Alfa, MT, Vazio, Ordenadas): the
-%   node's moves Js in the order they are searched, the killers, searched
-%   already, aside.  MT is the table's move as De * 128 + Para (0 for
-%   none).  When no move is kept, the one of greatest gain is searched if
-%   Vazio is melhor (no killer and no table's move was legal, as then the
-%   node would have none), none if nada.
-
-ordenar_no(Js, Prof, Eu, E, GM, Alfa, MT, Vazio, Ordenadas) :-
+pares_no(Meus, Eu, Tab, Prof, E, GM, Alfa, Fora, Pares) :-
     (   GM < 9,
         margem(Prof, F)
     ->  perda_tolerada(L0), Limiar is max(L0, Alfa - F - E)
     ;   perda_tolerada(Limiar)
     ),
-    chaves_no(Js, Eu, Limiar, MT, _, _, Pares, -(1 << 40), _, Melhor0),
-    (   Pares == []
-    ->  ( Vazio == melhor -> Ordenadas = [0-Melhor0] ; Ordenadas = [] )
-    ;   keysort(Pares, Ordenadas)
+    Eu = s(_, VT, Metas, _, Meta, Pen),
+    pares_acima(Meus, Tab, Meta, VT, Metas, Pen, Limiar, Pares0),
+    sem(Fora, Pares0, Pares).
+
+pares_acima([], _, _, _, _, _, _, []).
+pares_acima([Q|Qs], Tab, Meta, VT, Metas, Pen, Limiar, Ps) :-
+    arg(Q, VT, V0),
+    (   Pen > 0, arg(Q, Metas, 1)
+    ->  Min is V0 + max(Limiar, 0)
+    ;   Min is V0 + Limiar
+    ),
+    lances_acima(Tab, Meta, Q, VT, V0, Min, Ps, Ps1),
+    pares_acima(Qs, Tab, Meta, VT, Metas, Pen, Limiar, Ps1).
+
+sem([], Ps, Ps).
+sem([J|Js], Ps0, Ps) :-
+    (   selectchk(_-J, Ps0, Ps1) -> true ; Ps1 = Ps0 ),
+    sem(Js, Ps1, Ps).
+
+%   ordem(Pares, Feitos, Fora, Tab, Eu, Meus, Ordenadas): the order the
+%   node's moves are searched in, the killers Feitos searched already.
+%   When no move is kept and no killer was legal, the one of greatest gain
+%   is searched, so that the node is not left without a move: after the
+%   table's move Fora, searched, the best of the others; when the table's
+%   move, fora(M), was futile, none if M is legal, and Ordenadas is
+%   nenhuma when the side has no move at all.
+
+ordem(Pares, Feitos, Fora, Tab, Eu, Meus, Ordenadas) :-
+    (   Pares \== []
+    ->  keysort(Pares, Ordenadas)
+    ;   Feitos \== []
+    ->  Ordenadas = []
+    ;   arg(1, Eu, Lado),
+        (   Fora = fora(De-Para)
+        ->  (   De > 0, lance_valido(Tab, Lado, De, Para) -> Ordenadas = []
+            ;   Eu = s(_, VT, _, _, Meta, _),
+                melhor_lance(Meus, Tab, Eu, Meta, VT, -(1 << 40), 0, J),
+                (   J == 0 -> Ordenadas = nenhuma ; Ordenadas = [0-J] )
+            )
+        ;   lances(Tab, Lado, Meus, Js0),
+            (   selectchk(Fora, Js0, Js) -> true ; Js = Js0 ),
+            (   Js == [] -> Ordenadas = []
+            ;   melhor_ganho(Js, Eu, -(1 << 40), _, J), Ordenadas = [0-J]
+            )
+        )
+    ).
+
+%   melhor_lance(Pecas, Tab, Eu, Meta, VT, G0, M0, M): the same over the
+%   pieces' moves as generated, without a list; 0 when none can move.  The
+%   destination of greatest value is the move of greatest gain for its
+%   piece, as the cost of waiting only lowers a gain that is not above 0.
+
+melhor_lance([], _, _, _, _, _, M, M).
+melhor_lance([Q|Qs], Tab, Eu, Meta, VT, G0, M0, M) :-
+    (   melhor_destino_peca(Tab, Meta, Q, VT, Para),
+        ganho(Eu, Q, Para, G),
+        G > G0
+    ->  melhor_lance(Qs, Tab, Eu, Meta, VT, G, Q-Para, M)
+    ;   melhor_lance(Qs, Tab, Eu, Meta, VT, G0, M0, M)
+    ).
+
+%   melhor_ganho(Js, Eu, G0, M0, M): the first move of greatest gain.
+
+melhor_ganho([], _, _, M, M).
+melhor_ganho([De-Para|Js], Eu, G0, M0, M) :-
+    ganho(Eu, De, Para, G),
+    (   G > G0
+    ->  melhor_ganho(Js, Eu, G, De-Para, M)
+    ;   melhor_ganho(Js, Eu, G0, M0, M)
     ).
 
 guardar_no(V, DeM-ParaM, Prof, Ply, H, Ctx, Alfa, Beta) :-
@@ -894,17 +942,6 @@ chaves([De-Para|Js], VT, [K-(De-Para)|Ps]) :-
     arg(Para, VT, V1),
     K is V0 - V1,
     chaves(Js, VT, Ps).
-
-%   At an inner node the table's move comes first, then the killers, then
-%   the others by their gain (ganho/4).  Left out are the moves that lose
-%   value, and near the horizon the futile ones (see ramos/17): those whose
-%   gain is not above Limiar.  Melhor is the move of greatest gain, for a
-%   node that would otherwise keep none.
-
-chaves_no(Js, Eu, Limiar, MT, M1, M2, Ps, G0, Melhor0, Melhor) :-
-    Eu = s(_, VT, Metas, _, _, Pen),
-    chaves_no(Js, VT, Metas, Pen, Limiar, MT, M1, M2, 0, 0, Ps, G0,
-              Melhor0, Melhor).
 
 %   The same, ganho/4 unfolded; the moves come grouped by piece, and the
 %   value of the square left is looked up once for each.

@@ -20,6 +20,7 @@
           [ lances/4,                 % +Tab, +Lado, +Pecas, -Jogadas
             lances_peca/4,            % +Tab, +Meta, +Q, -Jogadas
             melhor_destino_peca/5,    % +Tab, +Meta, +Q, +Valores, -Para
+            lances_acima/8,           % +Tab, +Meta, +Q, +Valores, +V0, +Min, -Pares, ?Resto
             lance_valido/4            % +Tab, +Lado, +De, +Para
           ]).
 
@@ -56,6 +57,17 @@ lances_peca(Tab, Meta, Q, Js) :-
 melhor_destino_peca(Tab, Meta, Q, VT, Para) :-
     melhor(Q, Tab, Meta, VT, -1000000000, 0, _, Para),
     Para > 0.
+
+%!  lances_acima(+Tab, +Meta, +Q, +Valores, +V0, +Min, -Pares, ?Resto) is det.
+%   The moves of the piece on Q to a square whose value in Valores is
+%   above Min, in the order of lances_peca/4, each as K-(Q-Para) keyed by
+%   K = V0 - value of Para, V0 being the value of Q: what the search sorts
+%   a node's moves by, made while they are generated, so that the moves it
+%   leaves out never make a list.  Pares is a difference list ending in
+%   Resto.
+
+lances_acima(Tab, Meta, Q, VT, V0, Min, Ps, Resto) :-
+    acima(Q, Tab, Meta, VT, V0, Min, Ps, Resto).
 
 %!  lance_valido(+Tab, +Lado, +De, +Para) is semidet.
 %   De-Para is a legal move of Lado: what the search checks a killer move,
@@ -94,18 +106,20 @@ lance_valido(Tab, Lado, De, Para) :-
 %   landings in the camp of Q: a square of a camp is in the goal camp of
 %   the side whose piece stands on it only when that piece is locked there.
 %   melhor/8, saltos_max/9 and saltos_max_meta/9 do the same walk, keeping
-%   the best destination instead of the list.
+%   the best destination instead of the list; acima/8, saltos_acima/10 and
+%   saltos_acima_meta/10 keep the keyed moves above a value.
 
 term_expansion(clausulas_lances, Clausulas) :-
     findall(C, clausula(C), Clausulas).
 
 clausula(C) :-
-    member(Tipo, [peca, melhor]),
+    member(Tipo, [peca, melhor, acima]),
     between(1, 64, Q),
     clausula_peca(Tipo, Q, C).
 clausula(C) :-
     member(Tipo-Max, [saltos-lista, saltos_meta-lista,
-                      saltos_max-max, saltos_max_meta-max]),
+                      saltos_max-max, saltos_max_meta-max,
+                      saltos_acima-acima, saltos_acima_meta-acima]),
     between(1, 64, Q),
     zona(Q, Z),
     (   sub_atom(Tipo, _, _, 0, '_meta')
@@ -116,15 +130,21 @@ clausula(C) :-
     include(destino_no_campo(Dentro), Ps0, Ps),
     clausula_saltos(Max, Tipo, Q, Ps, C).
 
-%   peca/5 and melhor/8: the steps, then the jumps, of a piece on Q.
+%   peca/5, melhor/8 and acima/8: the steps, then the jumps, of a piece
+%   on Q.  For acima/8, VT stands for its three arguments Valores-V0-Min
+%   while the clause is made.
 
 clausula_peca(Tipo, Q, (Cabeca :- Corpo)) :-
     zona(Q, Z),
-    (   Tipo == peca
+    (   Tipo == melhor
+    ->  Cabeca = melhor(Q, Tab, Meta, VT, M0, P0, M, P),
+        Ac0 = M0-P0, Ac = M-P
+    ;   Tipo == peca
     ->  Cabeca = peca(Q, Tab, Meta, J0, J),
         Ac0 = J0, Ac = J
-    ;   Cabeca = melhor(Q, Tab, Meta, VT, M0, P0, M, P),
-        Ac0 = M0-P0, Ac = M-P
+    ;   Cabeca = acima(Q, Tab, Meta, Vs, V0, Min, J0, J),
+        VT = Vs-V0-Min,
+        Ac0 = J0, Ac = J
     ),
     corpo_peca(Tipo, Q, todos, Tab, VT, Ac0, Ac, Todos),
     (   Z =:= 0
@@ -140,6 +160,9 @@ corpo_peca(Tipo, Q, Dentro, Tab, VT, Ac0, Ac, Corpo) :-
     saltos_de(Tipo, Dentro, Nome),
     (   Tipo == peca
     ->  Saltos =.. [Nome, Q, Q, Tab, 0, _, Ac1, Ac]
+    ;   Tipo == acima
+    ->  VT = Vs-V0-Min,
+        Saltos =.. [Nome, Q, Q, Tab, Vs, V0, Min, 0, _, Ac1, Ac]
     ;   Ac1 = M1-P1, Ac = M-P,
         Saltos =.. [Nome, Q, Tab, VT, 0, _, M1, P1, M, P]
     ),
@@ -149,6 +172,8 @@ saltos_de(peca, todos, saltos) :- !.
 saltos_de(peca, _, saltos_meta).
 saltos_de(melhor, todos, saltos_max) :- !.
 saltos_de(melhor, _, saltos_max_meta).
+saltos_de(acima, todos, saltos_acima) :- !.
+saltos_de(acima, _, saltos_acima_meta).
 
 corpo_passos([], _, _, _, _, Ac, Ac, true).
 corpo_passos([N|Ns], Tipo, Q, Tab, VT, Ac0, Ac, (Passo, Resto)) :-
@@ -162,6 +187,11 @@ passo(melhor, N, _, Tab, VT, M0-P0, M1-P1,
       ->  M1 = X, P1 = N
       ;   M1 = M0, P1 = P0
       )).
+passo(acima, N, Q, Tab, VT-V0-Min, J0, J1,
+      (   arg(N, Tab, 0'0), arg(N, VT, X), X > Min
+      ->  K is V0 - X, J0 = [K-(Q-N)|J1]
+      ;   J1 = J0
+      )).
 
 clausula_saltos(lista, Tipo, Q, Ps, (Cabeca :- Corpo)) :-
     Cabeca =.. [Tipo, Q, O, Tab, V0, V, J0, J],
@@ -169,6 +199,9 @@ clausula_saltos(lista, Tipo, Q, Ps, (Cabeca :- Corpo)) :-
 clausula_saltos(max, Tipo, Q, Ps, (Cabeca :- Corpo)) :-
     Cabeca =.. [Tipo, Q, Tab, VT, V0, V, M0, P0, M, P],
     corpo_max(Ps, Tipo, Tab, VT, V0, V, M0-P0, M-P, Corpo).
+clausula_saltos(acima, Tipo, Q, Ps, (Cabeca :- Corpo)) :-
+    Cabeca =.. [Tipo, Q, O, Tab, VT, X0, Min, V0, V, J0, J],
+    corpo_acima(Ps, Tipo, O, Tab, VT, X0, Min, V0, V, J0, J, Corpo).
 
 corpo_lista([], _, _, _, V0, V, J0, J, (V = V0, J = J0)).
 corpo_lista([S-D|Ps], Tipo, O, Tab, V0, V, J0, J,
@@ -198,6 +231,23 @@ corpo_max([S-D|Ps], Tipo, Tab, VT, V0, V, M0-P0, Ac,
     bit_classe(D, B),
     Recursao =.. [Tipo, D, Tab, VT, V0a, V1, M0a, P0a, M1, P1],
     corpo_max(Ps, Tipo, Tab, VT, V1, V, M1-P1, Ac, Resto).
+
+corpo_acima([], _, _, _, _, _, _, V0, V, J0, J, (V = V0, J = J0)).
+corpo_acima([S-D|Ps], Tipo, O, Tab, VT, X0, Min, V0, V, J0, J,
+            ( (   arg(S, Tab, C), C =\= 0'0, arg(D, Tab, 0'0),
+                  V0 /\ B =:= 0
+              ->  V0a is V0 \/ B,
+                  (   arg(D, VT, X), X > Min
+                  ->  K is X0 - X, J0 = [K-(O-D)|J0a]
+                  ;   J0a = J0
+                  ),
+                  Recursao
+              ;   V1 = V0, J1 = J0
+              ),
+              Resto )) :-
+    bit_classe(D, B),
+    Recursao =.. [Tipo, D, O, Tab, VT, X0, Min, V0a, V1, J0a, J1],
+    corpo_acima(Ps, Tipo, O, Tab, VT, X0, Min, V1, V, J1, J, Resto).
 
 %   The bit of square D in the set of its parity class: 4 x 4 squares,
 %   by half its column and half its row.

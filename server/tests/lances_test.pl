@@ -34,8 +34,9 @@ partida_ao_acaso(N, T, L, S0) :-
 
 %   confere(T, L): lances/4 lists what jogadas/4 does, lance_valido/4
 %   holds for those moves and no other, and for each piece
-%   melhor_destino_peca/5 picks what a walk over lances_peca/4 would, under
-%   a value table drawn with few distinct values, so that ties are common.
+%   melhor_destino_peca/5 picks what a walk over lances_peca/4 would, and
+%   lances_acima/8 keeps what that list holds above a value, under a value
+%   table drawn with few distinct values, so that ties are common.
 
 confere(T, L) :-
     pecas(T, L, Ps),
@@ -57,7 +58,14 @@ confere(T, L) :-
              (   melhor_destino_peca(T, Meta, Q, VT, Para) -> true
              ;   Para = nenhum
              ),
-             assertion(Para == Esperado) )).
+             assertion(Para == Esperado),
+             arg(Q, VT, V0),
+             Min is V0 + random(5) - 3,
+             lances_acima(T, Meta, Q, VT, V0, Min, Pares, []),
+             findall(K-J, ( member(J, JQ), J = _-P, arg(P, VT, X), X > Min,
+                            K is V0 - X ),
+                     Acima),
+             assertion(Pares == Acima) )).
 
 primeiro_maior([], _, nenhum).
 primeiro_maior([_-P|Js], VT, Melhor) :-
