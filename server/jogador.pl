@@ -345,24 +345,43 @@ no_corrida(Prof, Ply, Eu, Meus, E, GM, H, Ctx, V) :-
     ->  de_tabela(VT, Ply, V)
     ;   contar(Ctx),
         arg(2, Ctx, Tab),
-        arg(1, Eu, Lado),
-        lances(Tab, Lado, Meus, Js),
-        (   Js == []
-        ->  V = E
-        ;   Prof =:= 1
-        ->  folhas(Js, Eu, GM, E, Ply, -1000000000, V)
-        ;   Eu = s(_, VT1, Metas, _, _, Pen),
-            chaves_no(Js, VT1, Metas, Pen, -(1 << 40), -1, -, -, 0, 0, Pares,
-                      -(1 << 40), _, _),
-            keysort(Pares, Ordenados),
-            largura(no, GM, K),
-            primeiros(K, Ordenados, Melhores),
-            ramos_corrida(Melhores, Prof, Ply, Eu, Meus, E, GM, H, Ctx,
-                          -(1 << 40), V)
+        Eu = s(Lado, VT1, Metas, _, Meta, Pen),
+        (   Prof =:= 1
+        ->  lances(Tab, Lado, Meus, Js),
+            (   Js == [] -> V = E
+            ;   folhas(Js, Eu, GM, E, Ply, -1000000000, V)
+            )
+        ;   pares_corrida(Meus, Tab, Meta, VT1, Metas, Pen, Pares),
+            (   Pares == [] -> V = E
+            ;   keysort(Pares, Ordenados),
+                largura(no, GM, K),
+                primeiros(K, Ordenados, Melhores),
+                ramos_corrida(Melhores, Prof, Ply, Eu, Meus, E, GM, H, Ctx,
+                              -(1 << 40), V)
+            )
         ),
         para_tabela(V, Ply, VS),
         guardar(TT, H, Prof, 0, VS, 0, 0)
     ).
+
+%   pares_corrida(Meus, Tab, Meta, VT, Metas, Pen, Pares): every move,
+%   keyed by its loss of value, the cost of waiting (Pen) added for a
+%   piece in the goal camp that gains nothing.
+
+pares_corrida([], _, _, _, _, _, []).
+pares_corrida([Q|Qs], Tab, Meta, VT, Metas, Pen, Ps) :-
+    arg(Q, VT, V0),
+    (   Pen > 0, arg(Q, Metas, 1)
+    ->  lances_acima(Tab, Meta, Q, VT, V0, -(1 << 40), PsQ, []),
+        esperar(PsQ, Pen, Ps, Ps1)
+    ;   lances_acima(Tab, Meta, Q, VT, V0, -(1 << 40), Ps, Ps1)
+    ),
+    pares_corrida(Qs, Tab, Meta, VT, Metas, Pen, Ps1).
+
+esperar([], _, Ps, Ps).
+esperar([K-J|Js], Pen, [K1-J|Ps0], Ps) :-
+    (   K >= 0 -> K1 is K + Pen ; K1 = K ),
+    esperar(Js, Pen, Ps0, Ps).
 
 ramos_corrida([], _, _, _, _, _, _, _, _, V, V).
 ramos_corrida([_-(De-Para)|Js], Prof, Ply, Eu, Meus, E, GM, H, Ctx, V0, V) :-
@@ -942,30 +961,6 @@ chaves([De-Para|Js], VT, [K-(De-Para)|Ps]) :-
     arg(Para, VT, V1),
     K is V0 - V1,
     chaves(Js, VT, Ps).
-
-%   The same, ganho/4 unfolded; the moves come grouped by piece, and the
-%   value of the square left is looked up once for each.
-
-chaves_no([], _, _, _, _, _, _, _, _, _, [], _, M, M).
-chaves_no([De-Para|Js], VT, Metas, Pen, Limiar, MT, M1, M2, De0, V00, Ps,
-          G0, Melhor0, Melhor) :-
-    (   De =:= De0 -> V0 = V00 ; arg(De, VT, V0) ),
-    arg(Para, VT, V1),
-    G1 is V1 - V0,
-    (   G1 =< 0, Pen > 0, arg(De, Metas, 1) -> G is G1 - Pen ; G = G1 ),
-    M is De * 128 + Para,
-    (   M =:= MT -> K is -(1 << 40), Ps = [K-(De-Para)|Ps1]
-    ;   M == M1 -> K is -(1 << 32) - G, Ps = [K-(De-Para)|Ps1]
-    ;   M == M2 -> K is -(1 << 31) - G, Ps = [K-(De-Para)|Ps1]
-    ;   G > Limiar -> K is -G, Ps = [K-(De-Para)|Ps1]
-    ;   Ps = Ps1
-    ),
-    (   G > G0
-    ->  chaves_no(Js, VT, Metas, Pen, Limiar, MT, M1, M2, De, V0, Ps1,
-                  G, De-Para, Melhor)
-    ;   chaves_no(Js, VT, Metas, Pen, Limiar, MT, M1, M2, De, V0, Ps1,
-                  G0, Melhor0, Melhor)
-    ).
 
 substituir([], _, _, []).
 substituir([Q|Qs], De, Para, [R|Rs]) :-
