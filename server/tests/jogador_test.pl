@@ -199,6 +199,35 @@ test(legal_e_repetivel_ao_acaso) :-
                         De2-Para2-Info2 == De-Para-Info
                     )) )).
 
+% A node keeps, in the order it searches them, exactly the moves whose
+% gain is above its threshold, the cost of waiting in the goal camp
+% included, whatever the threshold and the window; and the race keeps
+% every move, keyed by its gain.
+test(lances_mantidos_pelo_ganho) :-
+    set_random(seed(31)),
+    forall(between(1, 40, _),
+           ( posicao_ao_acaso(T),
+             forall(( member(L, [1, 2]), member(Pen, [0, 30]),
+                      member(Prof-Alfa, [5-0, 2-(-200), 2-0, 2-60, 3-20]) ),
+                    mantidos(T, L, Pen, Prof, Alfa)) )).
+
+mantidos(T, L, Pen, Prof, Alfa) :-
+    jogador:lado(L, Pen, 40, Eu),
+    pecas(T, L, Meus),
+    jogadas(T, L, Meus, Js),
+    Eu = s(_, VT, Metas, _, Meta, _),
+    jogador:pares_no(Meus, Eu, T, Prof, 0, 0, Alfa, [], Pares),
+    (   Prof =:= 2 -> Limiar is max(-1, Alfa - 20) ; Limiar = -1 ),
+    findall(K-J, ( member(J, Js), J = De-Para, jogador:ganho(Eu, De, Para, G),
+                   G > Limiar, K is -G ),
+            Esperados),
+    assertion(Pares == Esperados),
+    jogador:pares_corrida(Meus, T, Meta, VT, Metas, Pen, Todos),
+    findall(K-J, ( member(J, Js), J = De-Para, jogador:ganho(Eu, De, Para, G),
+                   K is -G ),
+            TodosEsperados),
+    assertion(Todos == TodosEsperados).
+
 % Once the armies have passed each other, level 2 finishes in the fewest
 % moves: from random race endgames that can be won in three moves or
 % fewer, its move leaves one move fewer to go.
