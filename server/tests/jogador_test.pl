@@ -207,17 +207,17 @@ test(lances_mantidos_pelo_ganho) :-
     set_random(seed(31)),
     forall(between(1, 40, _),
            ( posicao_ao_acaso(T),
-             forall(( member(L, [1, 2]), member(Pen, [0, 30]),
+             forall(( member(L, [1, 2]), member(Quem, [eu, ele]),
                       member(Prof-Alfa, [5-0, 2-(-200), 2-0, 2-60, 3-20]) ),
-                    mantidos(T, L, Pen, Prof, Alfa)) )).
+                    mantidos(T, L, Quem, Prof, Alfa)) )).
 
-mantidos(T, L, Pen, Prof, Alfa) :-
-    jogador:lado(L, Pen, 40, Eu),
+mantidos(T, L, Quem, Prof, Alfa) :-
+    jogador:lado(L, Quem, 40, Eu),
     pecas(T, L, Meus),
     jogadas(T, L, Meus, Js),
-    Eu = s(_, VT, Metas, _, Meta, _),
+    Eu = s(_, VT, Metas, _, Meta, Pen, Perda),
     jogador:pares_no(Meus, Eu, T, Prof, 0, 0, Alfa, [], Pares),
-    (   Prof =:= 2 -> Limiar is max(-1, Alfa - 20) ; Limiar = -1 ),
+    (   Prof =:= 2 -> Limiar is max(Perda, Alfa - 20) ; Limiar = Perda ),
     findall(K-J, ( member(J, Js), J = De-Para, jogador:ganho(Eu, De, Para, G),
                    G > Limiar, K is -G ),
             Esperados),
