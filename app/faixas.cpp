@@ -10,9 +10,13 @@
 
 namespace {
 
-MemoriaDasFaixas memoria;
-GLuint textura = 0;
-int larguraTextura = 0, alturaTextura = 0;
+// One strip's kept pixels, in a texture of the strip's own size.
+struct Guardada {
+    MemoriaDasFaixas memoria;
+    GLuint textura = 0;
+    int largura = 0, altura = 0;
+};
+std::vector<Guardada> guardadas;  // by the strip's place among this frame's
 
 template <typename T>
 void junta(std::string& s, const T& v) {
@@ -35,50 +39,35 @@ void desenhaEstas(const ImDrawData& dados, std::vector<ImDrawList*> listas) {
     ImGui_ImplOpenGL2_RenderDrawData(&parte);
 }
 
-// The strips one under the other, each from the texture's left edge.
-bool cabemNaTextura(const std::vector<Faixa>& faixas, int& largura, int& altura) {
-    largura = altura = 0;
-    for (const Faixa& f : faixas) {
-        largura = std::max(largura, f.rectangulo.largura);
-        altura += f.rectangulo.altura;
-    }
-    return largura > 0 && altura > 0;
-}
-
-// Straight after the strips were drawn, before anything else comes over them.
-bool guarda(const std::vector<Faixa>& faixas) {
-    int largura = 0, altura = 0;
-    if (!cabemNaTextura(faixas, largura, altura)) return false;
-    if (textura == 0) textura = nomeAcimaDosFixos([] {
+// Straight after the strip was drawn, before anything else comes over it.
+bool guarda(Guardada& g, const RectanguloGL& r) {
+    if (r.largura <= 0 || r.altura <= 0) return false;
+    if (g.textura == 0) g.textura = nomeAcimaDosFixos([] {
         GLuint nome = 0;
         glGenTextures(1, &nome);
         return nome;
     });
-    if (textura == 0) return false;
-    glBindTexture(GL_TEXTURE_2D, textura);
-    if (largura != larguraTextura || altura != alturaTextura) {
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, largura, altura, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                     nullptr);
-        larguraTextura = largura;
-        alturaTextura = altura;
-    }
+    if (g.textura == 0) return false;
     while (glGetError() != GL_NO_ERROR) {
     }
-    glReadBuffer(GL_BACK);
-    int linha = 0;
-    for (const Faixa& f : faixas) {
-        const RectanguloGL& r = f.rectangulo;
-        if (r.largura > 0)
-            glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, linha, r.x, r.y, r.largura, r.altura);
-        linha += r.altura;
+    glBindTexture(GL_TEXTURE_2D, g.textura);
+    if (r.largura != g.largura || r.altura != g.altura) {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, r.largura, r.altura, 0, GL_RGBA,
+                     GL_UNSIGNED_BYTE, nullptr);
+        g.largura = r.largura;
+        g.altura = r.altura;
     }
+    glReadBuffer(GL_BACK);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, r.x, r.y, r.largura, r.altura);
     return glGetError() == GL_NO_ERROR;
 }
 
 // Each pixel's centre falls on its texel's centre, so the nearest texel is the one kept.
-void repoe(const std::vector<Faixa>& faixas, int largura, int altura) {
+void repoe(const std::vector<std::size_t>& quais, const std::vector<Faixa>& faixas, int largura,
+           int altura) {
+    if (quais.empty()) return;
     glViewport(0, 0, largura, altura);
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
@@ -91,7 +80,6 @@ void repoe(const std::vector<Faixa>& faixas, int largura, int altura) {
     glDisable(GL_TEXTURE_GEN_T);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, textura);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     glMatrixMode(GL_TEXTURE);
     glPushMatrix();
@@ -103,24 +91,20 @@ void repoe(const std::vector<Faixa>& faixas, int largura, int altura) {
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
-    const float s = 1.0f / float(larguraTextura), t = 1.0f / float(alturaTextura);
-    int linha = 0;
-    glBegin(GL_QUADS);
-    for (const Faixa& f : faixas) {
-        const RectanguloGL& r = f.rectangulo;
-        const float s1 = float(r.largura) * s, t0 = float(linha) * t,
-                    t1 = float(linha + r.altura) * t;
-        glTexCoord2f(0, t0);
+    for (std::size_t i : quais) {
+        const RectanguloGL& r = faixas[i].rectangulo;
+        glBindTexture(GL_TEXTURE_2D, guardadas[i].textura);
+        glBegin(GL_QUADS);
+        glTexCoord2i(0, 0);
         glVertex2i(r.x, r.y);
-        glTexCoord2f(s1, t0);
+        glTexCoord2i(1, 0);
         glVertex2i(r.x + r.largura, r.y);
-        glTexCoord2f(s1, t1);
+        glTexCoord2i(1, 1);
         glVertex2i(r.x + r.largura, r.y + r.altura);
-        glTexCoord2f(0, t1);
+        glTexCoord2i(0, 1);
         glVertex2i(r.x, r.y + r.altura);
-        linha += r.altura;
+        glEnd();
     }
-    glEnd();
     glPopMatrix();
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
@@ -153,27 +137,25 @@ UsoDasFaixas MemoriaDasFaixas::decide(std::string conteudo) {
     return UsoDasFaixas::desenhaEGuarda;
 }
 
-std::string conteudoDasFaixas(const std::vector<Faixa>& faixas, unsigned int cor) {
+std::string conteudoDaFaixa(const Faixa& f, unsigned int cor) {
     std::string s;
     junta(s, cor);
-    for (const Faixa& f : faixas) {
-        junta(s, f.rectangulo);
-        const ImDrawList& l = *f.lista;
-        junta(s, l.VtxBuffer.Size);
-        s.append(reinterpret_cast<const char*>(l.VtxBuffer.Data),
-                 sizeof(ImDrawVert) * std::size_t(l.VtxBuffer.Size));
-        junta(s, l.IdxBuffer.Size);
-        s.append(reinterpret_cast<const char*>(l.IdxBuffer.Data),
-                 sizeof(ImDrawIdx) * std::size_t(l.IdxBuffer.Size));
-        for (const ImDrawCmd& c : l.CmdBuffer) {
-            junta(s, c.ClipRect);
-            junta(s, c.TextureId);
-            junta(s, c.VtxOffset);
-            junta(s, c.IdxOffset);
-            junta(s, c.ElemCount);
-            junta(s, c.UserCallback);
-            junta(s, c.UserCallbackData);
-        }
+    junta(s, f.rectangulo);
+    const ImDrawList& l = *f.lista;
+    junta(s, l.VtxBuffer.Size);
+    s.append(reinterpret_cast<const char*>(l.VtxBuffer.Data),
+             sizeof(ImDrawVert) * std::size_t(l.VtxBuffer.Size));
+    junta(s, l.IdxBuffer.Size);
+    s.append(reinterpret_cast<const char*>(l.IdxBuffer.Data),
+             sizeof(ImDrawIdx) * std::size_t(l.IdxBuffer.Size));
+    for (const ImDrawCmd& c : l.CmdBuffer) {
+        junta(s, c.ClipRect);
+        junta(s, c.TextureId);
+        junta(s, c.VtxOffset);
+        junta(s, c.IdxOffset);
+        junta(s, c.ElemCount);
+        junta(s, c.UserCallback);
+        junta(s, c.UserCallbackData);
     }
     return s;
 }
@@ -189,18 +171,33 @@ void desenhaListas(const ImDrawData& dados, const std::vector<Faixa>& faixas,
         return;
     }
     const auto resto = listas.begin() + std::ptrdiff_t(faixas.size());
-    const int largura = int(dados.DisplaySize.x), altura = int(dados.DisplaySize.y);
-    const UsoDasFaixas uso = memoria.decide(conteudoDasFaixas(faixas, corDasFaixas()));
-    if (uso == UsoDasFaixas::repoe) {
-        repoe(faixas, largura, altura);
-    } else {
-        limpaFaixas(faixas);
-        desenhaEstas(dados, {listas.begin(), resto});
-        if (uso == UsoDasFaixas::desenhaEGuarda && !guarda(faixas)) memoria.esquece();
+    guardadas.resize(faixas.size());
+    // Each strip on its own: the clock's second turning the status strip leaves the panel's
+    // kept.
+    std::vector<std::size_t> postas, aGuardar;
+    std::vector<Faixa> aDesenhar;
+    std::vector<ImDrawList*> listasADesenhar;
+    for (std::size_t i = 0; i < faixas.size(); ++i) {
+        const UsoDasFaixas uso =
+            guardadas[i].memoria.decide(conteudoDaFaixa(faixas[i], corDasFaixas()));
+        if (uso == UsoDasFaixas::repoe) {
+            postas.push_back(i);
+            continue;
+        }
+        if (uso == UsoDasFaixas::desenhaEGuarda) aGuardar.push_back(i);
+        aDesenhar.push_back(faixas[i]);
+        listasADesenhar.push_back(listas[i]);
     }
+    repoe(postas, faixas, int(dados.DisplaySize.x), int(dados.DisplaySize.y));
+    limpaFaixas(aDesenhar);
+    desenhaEstas(dados, listasADesenhar);
+    for (std::size_t i : aGuardar)
+        if (!guarda(guardadas[i], faixas[i].rectangulo)) guardadas[i].memoria.esquece();
     std::vector<ImDrawList*> seguintes{porCima};
     seguintes.insert(seguintes.end(), resto, listas.end());
     desenhaEstas(dados, seguintes);
 }
 
-void esqueceFaixas() { memoria.esquece(); }
+void esqueceFaixas() {
+    for (Guardada& g : guardadas) g.memoria.esquece();
+}

@@ -2,9 +2,9 @@
 //
 // A strip's pixels follow from its colour and ImGui's drawing of it alone: the 3D view never
 // reaches into it, and everything else ImGui draws comes after it. Once two frames in a row
-// drew the strips from the same bytes, their pixels are copied into a texture; later frames
-// whose strips have those bytes again put them back with one quad each, instead of clearing
-// and drawing them. On a software renderer at 1920 x 1080 that is most of the panel's cost.
+// drew a strip from the same bytes, its pixels are copied into a texture; later frames whose
+// strip has those bytes again put it back with one quad, instead of clearing and drawing it.
+// On a software renderer at 1920 x 1080 that is most of the panel's cost.
 #pragma once
 #include <string>
 #include <vector>
@@ -14,10 +14,10 @@
 struct ImDrawData;
 struct ImDrawList;
 
-// What a frame does with its strips.
+// What a frame does with a strip.
 enum class UsoDasFaixas { desenha, desenhaEGuarda, repoe };
 
-// The choice, from the bytes of each frame's strips.
+// The choice, from the bytes of the strip in each frame.
 class MemoriaDasFaixas {
 public:
     UsoDasFaixas decide(std::string conteudo);
@@ -32,9 +32,9 @@ private:
     bool temGuardado = false;
 };
 
-// The bytes that decide the strips' pixels: their rectangles, their colour, and ImGui's
-// vertices, indices and commands for them.
-std::string conteudoDasFaixas(const std::vector<Faixa>& faixas, unsigned int cor);
+// The bytes that decide a strip's pixels: its rectangle, its colour, and ImGui's vertices,
+// indices and commands for it.
+std::string conteudoDaFaixa(const Faixa& faixa, unsigned int cor);
 
 // ImGui's drawing of this frame: its lists in their order, with `porCima` right after
 // `dono`'s. When the strips are ImGui's first lists, they are drawn, or put back as kept,
