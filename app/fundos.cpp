@@ -12,6 +12,7 @@ namespace {
 
 struct Fundo {
     float x, y, largura, altura;
+    const ImDrawList* lista;
 };
 std::vector<Fundo> fundos;  // this frame's, in the order their windows began
 
@@ -36,25 +37,34 @@ void fundoPorLimpar() {
 void registaFundo() {
     if (desenhoDeReferencia) return;
     const ImVec2 p = ImGui::GetWindowPos(), t = ImGui::GetWindowSize();
-    fundos.push_back({p.x, p.y, t.x, t.y});
+    fundos.push_back({p.x, p.y, t.x, t.y, ImGui::GetWindowDrawList()});
 }
 
-void limpaFundos(int larguraJanela, int alturaJanela) {
-    if (fundos.empty()) return;
-    // The colour as ImGui would have sent it, bytes included, so the pixels come out the same.
-    const ImU32 c = ImGui::GetColorU32(ImGuiCol_WindowBg, 1.0f);
+std::vector<Faixa> faixasDoQuadro(int larguraJanela, int alturaJanela) {
+    std::vector<Faixa> faixas;
+    for (const Fundo& f : fundos)
+        faixas.push_back(
+            {f.lista, rectanguloGL(f.x, f.y, f.largura, f.altura, larguraJanela, alturaJanela)});
+    fundos.clear();
+    return faixas;
+}
+
+// The colour as ImGui would have sent it, bytes included, so the pixels come out the same.
+unsigned int corDasFaixas() { return ImGui::GetColorU32(ImGuiCol_WindowBg, 1.0f); }
+
+void limpaFaixas(const std::vector<Faixa>& faixas) {
+    if (faixas.empty()) return;
+    const ImU32 c = corDasFaixas();
     glPushAttrib(GL_COLOR_BUFFER_BIT | GL_SCISSOR_BIT);
     glClearColor(float((c >> IM_COL32_R_SHIFT) & 0xFF) / 255.0f,
                  float((c >> IM_COL32_G_SHIFT) & 0xFF) / 255.0f,
                  float((c >> IM_COL32_B_SHIFT) & 0xFF) / 255.0f, 1.0f);
     glEnable(GL_SCISSOR_TEST);
-    for (const Fundo& f : fundos) {
-        const RectanguloGL r =
-            rectanguloGL(f.x, f.y, f.largura, f.altura, larguraJanela, alturaJanela);
+    for (const Faixa& f : faixas) {
+        const RectanguloGL& r = f.rectangulo;
         if (r.largura <= 0) continue;
         glScissor(r.x, r.y, r.largura, r.altura);
         glClear(GL_COLOR_BUFFER_BIT);
     }
     glPopAttrib();
-    fundos.clear();
 }

@@ -4,6 +4,8 @@
 #pragma once
 #include <vector>
 
+struct ImDrawList;
+
 // A rectangle of the window in OpenGL's terms: from the bottom left, whole pixels.
 struct RectanguloGL {
     int x, y, largura, altura;
@@ -18,6 +20,17 @@ RectanguloGL rectanguloGL(float x, float y, float largura, float altura, int lar
 void fundoPorLimpar();
 // Inside that window, after Begin: its rectangle joins this frame's backgrounds.
 void registaFundo();
-// Clears this frame's backgrounds in the window's background colour, then forgets them.
-// Before ImGui's drawing, so that everything ImGui draws comes over them as before.
-void limpaFundos(int larguraJanela, int alturaJanela);
+// One strip of this frame: ImGui's list of its window, and its rectangle.
+struct Faixa {
+    const ImDrawList* lista;
+    RectanguloGL rectangulo;
+};
+// This frame's strips, in the order their windows began, for a window of that size; the
+// next frame registers its own. None in the reference drawing.
+std::vector<Faixa> faixasDoQuadro(int larguraJanela, int alturaJanela);
+// The colour the strips are cleared in, as ImGui would have sent it.
+unsigned int corDasFaixas();
+
+// Clears the strips' rectangles in that colour. Before ImGui's drawing of them, so that
+// everything ImGui draws comes over them as before.
+void limpaFaixas(const std::vector<Faixa>& faixas);

@@ -19,12 +19,14 @@
 #include "app/camaras.h"
 #include "app/controlos.h"
 #include "app/estado_desenho.h"
+#include "app/faixas.h"
 #include "app/eventos.h"
 #include "app/fontes.h"
 #include "app/fundos.h"
 #include "app/globais.h"
 #include "app/lista_jogadas.h"
 #include "app/rota_rato.h"
+#include "app/temas.h"
 #include "app/temporizadores.h"
 #include "game/destinos.h"
 #include "game/exportacao.h"
@@ -34,7 +36,6 @@
 
 namespace {
 
-constexpr unsigned int ultimoNomeFixo = 135;  // 1..100 scenery, 101..135 the program's own
 // The layout, given at scale 1 and measured at the window's scale E (escalaJanela), taken
 // each frame.
 float E = 1.0f;
@@ -58,6 +59,19 @@ void aplicaEscala() {
 }
 
 BolaRotacao bola;
+ImDrawList* bolaViva = nullptr;     // the ball's moving lines, drawn over the panel's strip
+const ImDrawList* donoDaBola = nullptr;  // the list they come after
+
+// The ball's moving lines go in a list of their own, over its window's; in the reference
+// drawing they stay in the window's list, as ImGui alone would draw them.
+ImDrawList* listaDaBola(ImDrawList* janela) {
+    donoDaBola = janela;
+    if (desenhoDeReferencia) return janela;
+    bolaViva->Flags = janela->Flags;
+    bolaViva->PushTextureID(ImGui::GetIO().Fonts->TexID);
+    bolaViva->PushClipRect(janela->GetClipRectMin(), janela->GetClipRectMax());
+    return bolaViva;
+}
 std::vector<ZonaPainel> popups;  // open list popups of the last frame
 int mostradoCamara = 0, mostradoAmbiente = 0, mostradoMateriais = 0;
 
@@ -164,8 +178,10 @@ void controloBola(float x) {
                                          36 + int(25 * (1 - f))),
                            40);
     }
-    desenhaMeridianos(d, centro, raio);
-    d->AddCircle(centro, raio, quente ? cor(250, 210, 150) : cor(150, 120, 90), 48, 2.0f);
+    // What turns or lights up goes over the strip, so the strip itself stays the same.
+    ImDrawList* v = listaDaBola(d);
+    desenhaMeridianos(v, centro, raio);
+    v->AddCircle(centro, raio, quente ? cor(250, 210, 150) : cor(150, 120, 90), 48, 2.0f);
     ImGui::SetCursorPosY(margem() + diametroBola() + 3 * E);
     rotuloCentrado(_("Rotacao"), x, diametroBola());
 }
@@ -374,20 +390,10 @@ void iniciaPainel() {
 }
 
 bool criaTexturaFonte() {
-    // glGenTextures may hand out a name the program later defines as its own texture;
-    // keep such names taken until a free one above them turns up.
-    std::vector<GLuint> ocupados;
-    bool conseguiu = false;
-    for (int tentativa = 0; tentativa < 300; ++tentativa) {
+    const bool conseguiu = nomeAcimaDosFixos([] {
         ImGui_ImplOpenGL2_CreateFontsTexture();
-        const auto nome = GLuint(reinterpret_cast<std::intptr_t>(ImGui::GetIO().Fonts->TexID));
-        if (nome > ultimoNomeFixo) {
-            conseguiu = true;
-            break;
-        }
-        ocupados.push_back(nome);
-    }
-    if (!ocupados.empty()) glDeleteTextures(GLsizei(ocupados.size()), ocupados.data());
+        return unsigned(reinterpret_cast<std::intptr_t>(ImGui::GetIO().Fonts->TexID));
+    }) != 0;
     if (!conseguiu) std::printf("Panel font texture has no free name above %u\n", ultimoNomeFixo);
     return conseguiu;
 }
@@ -404,6 +410,9 @@ void desenhaPainel() {
     ImGui_ImplOpenGL2_NewFrame();
     ImGui_ImplGLUT_NewFrame();
     popups.clear();
+    if (!bolaViva) bolaViva = IM_NEW(ImDrawList)(ImGui::GetDrawListSharedData());
+    bolaViva->_ResetForNewFrame();
+    donoDaBola = nullptr;
     constroiPainel();
     ImGui::Render();
     // Only now, with this frame's controls done: they read the buttons as the frame began.
@@ -411,8 +420,9 @@ void desenhaPainel() {
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
     const ImVec2 tamanho = ImGui::GetIO().DisplaySize;
-    limpaFundos(int(tamanho.x), int(tamanho.y));
-    ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
+    bolaViva->_PopUnusedDrawCmd();
+    desenhaListas(*ImGui::GetDrawData(), faixasDoQuadro(int(tamanho.x), int(tamanho.y)),
+                  donoDaBola, bolaViva);
     glPopClientAttrib();
     glPopAttrib();
 }

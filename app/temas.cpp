@@ -1,6 +1,10 @@
 // The application textures and the scenery switch.
 #include "app/temas.h"
 
+#include <vector>
+
+#include <GL/gl.h>
+
 #include "app/globais.h"
 #include "scene/globais.h"
 #include "sgx/globais.h"
@@ -41,4 +45,15 @@ bool mudaAmbiente() {
     loadScene(ambiente);
     loadSceneTextures();
     return true;
+}
+
+unsigned int nomeAcimaDosFixos(const std::function<unsigned int()>& gera) {
+    std::vector<GLuint> ocupados;
+    GLuint nome = 0;
+    for (int tentativa = 0; tentativa < 300 && nome <= ultimoNomeFixo; ++tentativa) {
+        if (nome != 0) ocupados.push_back(nome);
+        nome = gera();
+    }
+    if (!ocupados.empty()) glDeleteTextures(GLsizei(ocupados.size()), ocupados.data());
+    return nome > ultimoNomeFixo ? nome : 0;
 }

@@ -7,6 +7,7 @@
 #include "app/bola.h"
 #include "app/controlos.h"
 #include "app/estado.h"
+#include "app/faixas.h"
 #include "app/fundos.h"
 #include "app/globais.h"
 #include "app/janela.h"
@@ -227,6 +228,24 @@ TEST(Fundos, ImGuiRectanglesBecomeTheSameWindowPixelsInOpenGLsTerms) {
         EXPECT_EQ(r.largura, c.esperado.largura) << c.x << "," << c.y;
         EXPECT_EQ(r.altura, c.esperado.altura) << c.x << "," << c.y;
     }
+}
+
+// Kept strips come back only for the very bytes they were kept from, and only once two
+// frames in a row agreed on them; a strip kept before a change comes back after it.
+TEST(Faixas, KeptPixelsComeBackOnlyForTheBytesTheyWereKeptFrom) {
+    using U = UsoDasFaixas;
+    MemoriaDasFaixas m;
+    const struct {
+        const char* conteudo;
+        U uso;
+    } quadros[] = {
+        {"a", U::desenha}, {"a", U::desenhaEGuarda}, {"a", U::repoe}, {"a", U::repoe},
+        {"b", U::desenha}, {"a", U::repoe},          {"b", U::desenha}, {"b", U::desenhaEGuarda},
+        {"a", U::desenha}, {"b", U::repoe},
+    };
+    for (const auto& q : quadros) EXPECT_EQ(int(m.decide(q.conteudo)), int(q.uso)) << q.conteudo;
+    m.esquece();
+    EXPECT_EQ(int(m.decide("b")), int(U::desenha)) << "nothing is kept after forgetting";
 }
 
 }  // namespace
