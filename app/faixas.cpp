@@ -48,7 +48,8 @@ bool guarda(Guardada& g, const RectanguloGL& r) {
         return nome;
     });
     if (g.textura == 0) return false;
-    while (glGetError() != GL_NO_ERROR) {
+    // Errors left by earlier calls are not this copy's.
+    for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
     }
     glBindTexture(GL_TEXTURE_2D, g.textura);
     if (r.largura != g.largura || r.altura != g.altura) {

@@ -29,8 +29,8 @@
 #include "app/bola.h"
 #include "app/desenho.h"
 #include "app/escolha.h"
-#include "app/faixas.h"
 #include "app/eventos.h"
+#include "app/faixas.h"
 #include "app/frame.h"
 #include "app/globais.h"
 #include "app/graficos.h"
@@ -79,23 +79,21 @@ std::vector<double> cronometra(int vezes, F f) {
     return t;
 }
 
-// The yardstick frames are judged against: nothing in the 3D view, and the panel drawn in
-// full, as when the goals were set. Its strips put back from kept pixels would make it a
-// third as long at 550 x 550, and move the yardstick with the very thing it measures; that
-// frame is timed too (quadroVazioGuardado), and shown beside it.
-void quadroVazio() {
-    esqueceFaixas();
+// Nothing in the 3D view, and the panel as the program draws it: its strips put back as kept.
+void quadroVazioGuardado() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     desenhaPainel();
     glutSwapBuffers();
     glFlush();
 }
 
-void quadroVazioGuardado() {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    desenhaPainel();
-    glutSwapBuffers();
-    glFlush();
+// The yardstick frames are judged against: nothing in the 3D view, and the panel drawn in
+// full, as when the goals were set. Its strips put back from kept pixels would make it a
+// third as long at 550 x 550, and move the yardstick with the very thing it measures; that
+// frame is timed too, and shown beside it.
+void quadroVazio() {
+    esqueceFaixas();
+    quadroVazioGuardado();
 }
 
 struct Opcoes {
