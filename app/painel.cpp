@@ -386,6 +386,7 @@ void iniciaPainel() {
     carregaFontes();
     ImGui_ImplGLUT_Init();
     ImGui_ImplOpenGL2_Init();
+    bolaViva = IM_NEW(ImDrawList)(ImGui::GetDrawListSharedData());
     io.DisplaySize = ImVec2(float(larguraJanela), float(alturaJanela));
 }
 
@@ -410,7 +411,6 @@ void desenhaPainel() {
     ImGui_ImplOpenGL2_NewFrame();
     ImGui_ImplGLUT_NewFrame();
     popups.clear();
-    if (!bolaViva) bolaViva = IM_NEW(ImDrawList)(ImGui::GetDrawListSharedData());
     bolaViva->_ResetForNewFrame();
     donoDaBola = nullptr;
     constroiPainel();

@@ -193,61 +193,61 @@ passo(acima, N, Q, Tab, VT-V0-Min, J0, J1,
       ;   J1 = J0
       )).
 
-clausula_saltos(lista, Tipo, Q, Ps, (Cabeca :- Corpo)) :-
-    Cabeca =.. [Tipo, Q, O, Tab, V0, V, J0, J],
-    corpo_lista(Ps, Tipo, O, Tab, V0, V, J0, J, Corpo).
-clausula_saltos(max, Tipo, Q, Ps, (Cabeca :- Corpo)) :-
-    Cabeca =.. [Tipo, Q, Tab, VT, V0, V, M0, P0, M, P],
-    corpo_max(Ps, Tipo, Tab, VT, V0, V, M0-P0, M-P, Corpo).
-clausula_saltos(acima, Tipo, Q, Ps, (Cabeca :- Corpo)) :-
-    Cabeca =.. [Tipo, Q, O, Tab, VT, X0, Min, V0, V, J0, J],
-    corpo_acima(Ps, Tipo, O, Tab, VT, X0, Min, V0, V, J0, J, Corpo).
+%   saltos/7, saltos_max/9 and saltos_acima/10, and their _meta kinds,
+%   walk the same chain of jumps: they carry the same fixed arguments and
+%   accumulator (a list, or the best value and square so far) from clause
+%   to clause, and differ only in what a landing on D does (chegada/6).
 
-corpo_lista([], _, _, _, V0, V, J0, J, (V = V0, J = J0)).
-corpo_lista([S-D|Ps], Tipo, O, Tab, V0, V, J0, J,
+clausula_saltos(Max, Tipo, Q, Ps, (Cabeca :- Corpo)) :-
+    argumentos_saltos(Max, Fixos, _, Ac0, Ac),
+    append([[Tipo, Q], Fixos, [V0, V], Ac0, Ac], Termo),
+    Cabeca =.. Termo,
+    corpo_saltos(Ps, Max, Tipo, Fixos, V0, V, Ac0, Ac, Corpo).
+
+%   argumentos_saltos(?Max, -Fixos, -Tab, -Ac0, -Ac): fresh variables for
+%   the fixed arguments (the board among them) and the accumulator.
+
+argumentos_saltos(lista, [_O, Tab], Tab, [_], [_]).
+argumentos_saltos(max, [Tab, _VT], Tab, [_, _], [_, _]).
+argumentos_saltos(acima, [_O, Tab, _VT, _X0, _Min], Tab, [_], [_]).
+
+corpo_saltos([], _, _, _, V0, V, Ac0, Ac, (V = V0, Iguais)) :-
+    iguais(Ac, Ac0, Iguais).
+corpo_saltos([S-D|Ps], Max, Tipo, Fixos, V0, V, Ac0, Ac,
              ( (   arg(S, Tab, C), C =\= 0'0, arg(D, Tab, 0'0),
                    V0 /\ B =:= 0
-               ->  J0 = [O-D|J0a],
-                   V0a is V0 \/ B,
+               ->  V0a is V0 \/ B,
+                   Chegada,
                    Recursao
-               ;   V1 = V0, J1 = J0
+               ;   V1 = V0, Mantem
                ),
                Resto )) :-
+    argumentos_saltos(Max, Fixos, Tab, _, _),
+    argumentos_saltos(Max, _, _, Ac0a, Ac1),
     bit_classe(D, B),
-    Recursao =.. [Tipo, D, O, Tab, V0a, V1, J0a, J1],
-    corpo_lista(Ps, Tipo, O, Tab, V1, V, J1, J, Resto).
+    chegada(Max, D, Fixos, Ac0, Ac0a, Chegada),
+    append([[Tipo, D], Fixos, [V0a, V1], Ac0a, Ac1], Termo),
+    Recursao =.. Termo,
+    iguais(Ac1, Ac0, Mantem),
+    corpo_saltos(Ps, Max, Tipo, Fixos, V1, V, Ac1, Ac, Resto).
 
-corpo_max([], _, _, _, V0, V, Ac0, Ac, (V = V0, Ac = Ac0)).
-corpo_max([S-D|Ps], Tipo, Tab, VT, V0, V, M0-P0, Ac,
-           ( (   arg(S, Tab, C), C =\= 0'0, arg(D, Tab, 0'0),
-                 V0 /\ B =:= 0
-             ->  V0a is V0 \/ B,
-                 arg(D, VT, X),
-                 (   X > M0 -> M0a = X, P0a = D ; M0a = M0, P0a = P0 ),
-                 Recursao
-             ;   V1 = V0, M1 = M0, P1 = P0
-             ),
-             Resto )) :-
-    bit_classe(D, B),
-    Recursao =.. [Tipo, D, Tab, VT, V0a, V1, M0a, P0a, M1, P1],
-    corpo_max(Ps, Tipo, Tab, VT, V1, V, M1-P1, Ac, Resto).
+%   What a landing on D adds: the move to the list; the square, when its
+%   value is the best so far; the keyed move, when its value is above Min.
 
-corpo_acima([], _, _, _, _, _, _, V0, V, J0, J, (V = V0, J = J0)).
-corpo_acima([S-D|Ps], Tipo, O, Tab, VT, X0, Min, V0, V, J0, J,
-            ( (   arg(S, Tab, C), C =\= 0'0, arg(D, Tab, 0'0),
-                  V0 /\ B =:= 0
-              ->  V0a is V0 \/ B,
-                  (   arg(D, VT, X), X > Min
-                  ->  K is X0 - X, J0 = [K-(O-D)|J0a]
-                  ;   J0a = J0
-                  ),
-                  Recursao
-              ;   V1 = V0, J1 = J0
-              ),
-              Resto )) :-
-    bit_classe(D, B),
-    Recursao =.. [Tipo, D, O, Tab, VT, X0, Min, V0a, V1, J0a, J1],
-    corpo_acima(Ps, Tipo, O, Tab, VT, X0, Min, V1, V, J1, J, Resto).
+chegada(lista, D, [O, _], [J0], [J0a], J0 = [O-D|J0a]).
+chegada(max, D, [_, VT], [M0, P0], [M0a, P0a],
+        (   arg(D, VT, X),
+            (   X > M0 -> M0a = X, P0a = D ; M0a = M0, P0a = P0 )
+        )).
+chegada(acima, D, [O, _, VT, X0, Min], [J0], [J0a],
+        (   arg(D, VT, X), X > Min
+        ->  K is X0 - X, J0 = [K-(O-D)|J0a]
+        ;   J0a = J0
+        )).
+
+iguais([A], [B], A = B) :- !.
+iguais([A|As], [B|Bs], (A = B, Resto)) :-
+    iguais(As, Bs, Resto).
 
 %   The bit of square D in the set of its parity class: 4 x 4 squares,
 %   by half its column and half its row.
