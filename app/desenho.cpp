@@ -104,11 +104,47 @@ void drawSugestao() {
     drawContorno(g->xf, g->yf, 0.0f, 0.12f, violeta);
 }
 
-// The keyboard's cursor: a bright yellow ring around its square.
+// A point turned down over square (x, y), just above a pawn's head. Drawn over whatever
+// stands in front of it, since a ring on the board hides behind the pieces when the camera
+// looks low across it; it writes its depth, so that the scenery drawn later stays behind.
+// Unlit, each side a shade darker than the last, so that it reads as solid from anywhere.
+void drawPonteiro(int x, int y, const GLfloat cor[3]) {
+    const float ponta = 1.35f, topo = 1.7f, m = 0.15f;  // a pawn's head ends at 1.25
+    const float cx = tamanhoCasa * (float(x) + 0.5f), cz = tamanhoCasa * (float(y) + 0.5f);
+    const float cantos[5][2] = {{-m, -m}, {m, -m}, {m, m}, {-m, m}, {-m, -m}};
+    const float sombra[4] = {0.85f, 0.7f, 0.6f, 0.75f};
+    const GLboolean luz = glIsEnabled(GL_LIGHTING);
+    GLint teste = GL_LEQUAL;
+    glGetIntegerv(GL_DEPTH_FUNC, &teste);
+    glDisable(GL_LIGHTING);
+    glDepthFunc(GL_ALWAYS);
+    glBegin(GL_TRIANGLES);
+    for (int i = 0; i < 4; ++i) {
+        glColor3f(cor[0] * sombra[i], cor[1] * sombra[i], cor[2] * sombra[i]);
+        glVertex3f(cx, ponta, cz);
+        glVertex3f(cx + cantos[i][0], topo, cz + cantos[i][1]);
+        glVertex3f(cx + cantos[i + 1][0], topo, cz + cantos[i + 1][1]);
+    }
+    glEnd();
+    glColor3fv(cor);
+    glBegin(GL_POLYGON);
+    for (int i = 3; i >= 0; --i) glVertex3f(cx + cantos[i][0], topo, cz + cantos[i][1]);
+    glEnd();
+    glDepthFunc(GLenum(teste));
+    if (luz) glEnable(GL_LIGHTING);
+    glColor3f(1, 1, 1);
+}
+
+// The keyboard's cursor: a bright yellow ring around its square, and, once the pieces are
+// drawn, a point above it.
+const GLfloat amareloDoCursor[3] = {1.0f, 0.92f, 0.15f};
+
 void drawCursor() {
-    if (!cursor.visivel || fimDeJogo.activo) return;
-    const GLfloat amarelo[3] = {1.0f, 0.92f, 0.15f};
-    drawContorno(cursor.x, cursor.y, 0.0f, 0.09f, amarelo);
+    if (cursor.visivel && !fimDeJogo.activo) drawContorno(cursor.x, cursor.y, 0.0f, 0.09f, amareloDoCursor);
+}
+
+void drawPonteiroDoCursor() {
+    if (cursor.visivel && !fimDeJogo.activo) drawPonteiro(cursor.x, cursor.y, amareloDoCursor);
 }
 
 // The last move's two squares, and where the picked piece can go.
@@ -317,6 +353,8 @@ void drawGameScene(GLenum mode) {
     drawMenu(mode);
     drawPieces(mode);
     drawClockButton(mode);
+    // A pick goes to what lies under the point, never to the point.
+    if (mode == GL_RENDER) drawPonteiroDoCursor();
     if (mode == GL_SELECT) {
         drawEmptySquares();
         glPopName();

@@ -37,13 +37,19 @@ void poeDeParteComAviso(const std::string& caminho, const std::string& erro) {
         "; jogo novo\n");
 }
 
+// A game in progress by its moves; the menu between games by the wins so far.
+std::string resumo(const JogoGuardado& jogo) {
+    if (emCurso(jogo)) return std::to_string(jogo.jogadas.size()) + " jogadas";
+    return "no menu, vitorias " + std::to_string(jogo.vitorias1) + "-" + std::to_string(jogo.vitorias2);
+}
+
 // Resumes `jogo`, read from `caminho`; a bad one is put aside, one without a judge waits.
 void retoma(const JogoGuardado& jogo, const std::string& caminho, bool primeiraVez) {
     std::string erro;
     switch (retomaJogo(jogo, erro)) {
     case Retoma::retomado:
         emEspera = false;
-        diz("Jogo retomado de " + caminho + ": " + std::to_string(jogo.jogadas.size()) + " jogadas\n");
+        diz("Jogo retomado de " + caminho + ": " + resumo(jogo) + "\n");
         break;
     case Retoma::semServidor:
         // Nothing is wrong with the file: it waits for the server.

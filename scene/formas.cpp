@@ -16,6 +16,7 @@ float comprimentoT(const stackobject& e) { return e.texture ? e.texture->length_
 }  // namespace
 
 void emitPoligono(const Poligono& p, bool textured) {
+    aplicaTexturizacao();
     const bool rodado = p.rotacao[0] != 0.0f;
     if (rodado) {
         glPushMatrix();
@@ -102,6 +103,7 @@ void Objecto::drawQuadric(const std::function<void(GLUquadric*)>& geometria) {
     beginTexture();
     placeAndApplyMaterial();
     if (q) {
+        aplicaTexturizacao();
         geometria(q);
         gluDeleteQuadric(q);
     }

@@ -2,3 +2,5 @@
 
 std::vector<stackobject> drawStack;
 TextureImage imagemTextura;
+Texturizacao texturizacao;
+bool texturizacaoImediata = false;

@@ -53,29 +53,33 @@ void Objecto::adoptParentMaterial() {
     if (!drawStack.empty() && isNull(material->id)) material = drawStack.back().material;
 }
 
-void Objecto::pushEntry() { drawStack.push_back(computeEntry()); }
+void Objecto::pushEntry() {
+    // A drawing starts at a root: from there on texturing is held back until geometry.
+    if (drawStack.empty()) comecaTexturizacao();
+    drawStack.push_back(computeEntry());
+}
 
 void Objecto::bindEntryTexture() const {
     const stackobject& entry = drawStack.back();
-    glBindTexture(GL_TEXTURE_2D,
-                  hasUsableTexture(entry) ? static_cast<GLuint>(entry.texture->textureName) : 0);
+    pedeTextura(hasUsableTexture(entry) ? static_cast<unsigned>(entry.texture->textureName) : 0);
 }
 
 void Objecto::beginTexture() const {
     if (clear) return;
-    glEnable(GL_TEXTURE_2D);
+    pedeTexturizacao(true);
     bindEntryTexture();
 }
 
 void Objecto::placeAndApplyMaterial(bool forceTexturing) {
     glPushMatrix();
-    if (forceTexturing) glEnable(GL_TEXTURE_2D);
+    if (forceTexturing) pedeTexturizacao(true);
     glMultMatrixf(matrix);
     applyMaterial();
 }
 
 void Objecto::finishDraw() {
-    if (!drawStack.back().clear) glDisable(GL_TEXTURE_2D);
+    if (!drawStack.back().clear) pedeTexturizacao(false);
     drawStack.pop_back();
     glPopMatrix();
+    if (drawStack.empty()) aplicaTexturizacao();
 }

@@ -306,4 +306,29 @@ TEST_F(Teclado, AClickWhileTheCameraSwingsPicksNothing) {
     camara = camaraActual = 1;
 }
 
+// From the player's low camera a ring on the board hides behind the pieces in front of it:
+// the point above the cursor's square shows on every square, over whatever stands there.
+TEST_F(Teclado, TheCursorShowsOnEverySquareFromThePlayersCamera) {
+    calado([] { handlePick(501); });
+    camara = camaraActual = 1;
+    auto amarelo = [](int x, int y) {
+        double px, py;
+        naJanela(centro(x), 1.5, centro(y), px, py);
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        drawGameScene(GL_RENDER);
+        unsigned char c[3];
+        glReadPixels(GLint(px), GLint(alturaJanela - py), 1, 1, GL_RGB, GL_UNSIGNED_BYTE, c);
+        return c[0] > 140 && c[1] > 120 && c[2] < 60;
+    };
+    for (int x = 0; x < 8; ++x)
+        for (int y = 0; y < 8; ++y) {
+            cursor.x = x, cursor.y = y;
+            cursor.visivel = true;
+            EXPECT_TRUE(amarelo(x, y)) << x << "," << y;
+            cursor.visivel = false;
+            EXPECT_FALSE(amarelo(x, y)) << x << "," << y;
+        }
+}
+
 }  // namespace

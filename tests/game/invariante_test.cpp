@@ -204,7 +204,11 @@ protected:
         estadoInicialDoJogo();
         alteracoesJogo = alteracoesGravadas = 0;
         relogioLigacao += 2000;
-        calado([] { carregaJogoGuardado(); });
+        const std::string dito = calado([] { carregaJogoGuardado(); });
+        // A game by its moves, the menu by its wins: never "0 jogadas" for the menu.
+        if (dito.find("Jogo retomado") != std::string::npos) {
+            ASSERT_EQ(dito.find(" jogadas\n") != std::string::npos, modo >= 1 && modo <= 3) << dito;
+        }
         if (semServidor && !antes.jogadas.empty()) {
             ASSERT_TRUE(jogoGuardadoEmEspera());
             ASSERT_EQ(nJogadas, 0);

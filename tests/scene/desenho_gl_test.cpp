@@ -29,6 +29,7 @@ public:
     using Objecto::Objecto;
     void linkChildren(const ListaObjectos&) override {}
     void draw() override {
+        aplicaTexturizacao();  // as a shape does before its geometry
         Visto v;
         glGetIntegerv(GL_TEXTURE_BINDING_2D, &v.textura);
         v.texturing = glIsEnabled(GL_TEXTURE_2D);

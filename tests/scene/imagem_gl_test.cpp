@@ -1,11 +1,13 @@
 // The frame drawn the fast way (the pieces from their display lists, with fewer vertices, the
-// panel's backgrounds cleared, its strips put back from kept pixels) looks as it does drawn
-// command by command with ImGui's own backgrounds: every scenery, material and camera of the
+// scenery's texturing switches held back until geometry, the panel's backgrounds cleared, its
+// strips put back from kept pixels) looks as it does drawn command by command with ImGui's
+// own backgrounds: every scenery, material and camera of the
 // panel, at the window's 550 x 550, with the real sceneries and textures of the build. The
 // two pictures of the first configuration are left in the build folder for a person to
 // compare.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -14,12 +16,14 @@
 #include <gtest/gtest.h>
 #include <stb/stb_image_write.h>
 
+#include "app/bola.h"
 #include "app/controlos.h"
 #include "app/frame.h"
 #include "app/globais.h"
 #include "app/janela.h"
 #include "app/painel.h"
 #include "game/globais.h"
+#include "scene/globais.h"
 
 namespace {
 
@@ -51,13 +55,13 @@ double parecidos(const std::vector<unsigned char>& a, const std::vector<unsigned
 // The scene twice, since the lights are placed under the previous frame's view. The panel
 // as often as asked: a second time alike keeps its strips, a third puts them back.
 std::vector<unsigned char> retrato(bool referencia, int paineis = 1) {
-    desenhoDeReferencia = referencia;
+    desenhoDeReferencia = texturizacaoImediata = referencia;
     desenhaCena();
     desenhaCena();
     for (int i = 0; i < paineis; ++i) desenhaPainel();
     glFinish();
     auto px = leJanela();
-    desenhoDeReferencia = false;
+    desenhoDeReferencia = texturizacaoImediata = false;
     return px;
 }
 
@@ -115,6 +119,37 @@ TEST_F(Imagem, ListsDrawWhatTheCommandsDrawInEverySceneryMaterialAndCamera) {
             }
         }
     }
+}
+
+// Holding the scenery's texturing switches back until geometry changes no pixel at all: every
+// scenery, from the player's camera and the free one, both turned a little so that objects
+// come into view in other orders.
+TEST_F(Imagem, HeldBackTexturingDrawsExactlyWhatEachSwitchSentAtOnceDraws) {
+    const float eixo[3] = {0.0f, 1.0f, 0.0f};
+    float antes[16];
+    std::copy(rotacao, rotacao + 16, antes);
+    for (const ItemLista& a : itensAmbiente) {
+        for (int c : {1, 9}) {
+            ambiente = a.id;
+            camara = c;
+            desenhaCena();
+            for (int volta = 0; volta < 3; ++volta) {
+                rodaMatriz(rotacao, eixo, 2.1f);
+                texturizacaoImediata = true;
+                desenhaCena();
+                desenhaCena();
+                glFinish();
+                const auto enviadas = leJanela();
+                texturizacaoImediata = false;
+                desenhaCena();
+                desenhaCena();
+                glFinish();
+                EXPECT_TRUE(leJanela() == enviadas)
+                    << a.texto << ", camera " << c << ", turn " << volta;
+            }
+        }
+    }
+    std::copy(antes, antes + 16, rotacao);
 }
 
 // The comparison itself: a picture shifted by one level everywhere passes, one with a
