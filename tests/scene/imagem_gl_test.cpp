@@ -55,13 +55,13 @@ double parecidos(const std::vector<unsigned char>& a, const std::vector<unsigned
 // The scene twice, since the lights are placed under the previous frame's view. The panel
 // as often as asked: a second time alike keeps its strips, a third puts them back.
 std::vector<unsigned char> retrato(bool referencia, int paineis = 1) {
-    desenhoDeReferencia = texturizacaoImediata = referencia;
+    desenhoDeReferencia = cenarioDeReferencia = referencia;
     desenhaCena();
     desenhaCena();
     for (int i = 0; i < paineis; ++i) desenhaPainel();
     glFinish();
     auto px = leJanela();
-    desenhoDeReferencia = texturizacaoImediata = false;
+    desenhoDeReferencia = cenarioDeReferencia = false;
     return px;
 }
 
@@ -135,12 +135,12 @@ TEST_F(Imagem, HeldBackTexturingDrawsExactlyWhatEachSwitchSentAtOnceDraws) {
             desenhaCena();
             for (int volta = 0; volta < 3; ++volta) {
                 rodaMatriz(rotacao, eixo, 2.1f);
-                texturizacaoImediata = true;
+                cenarioDeReferencia = true;
                 desenhaCena();
                 desenhaCena();
                 glFinish();
                 const auto enviadas = leJanela();
-                texturizacaoImediata = false;
+                cenarioDeReferencia = false;
                 desenhaCena();
                 desenhaCena();
                 glFinish();
