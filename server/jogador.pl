@@ -4,7 +4,8 @@
     furthest forward.  Level 2 searches: iterative deepening over a negamax
     alpha-beta search, on a private copy of the board, with a transposition
     table (transposicao.pl), killer moves and a move generator of its own
-    (lances.pl), until it has searched a fixed number of positions.  Its
+    (lances.pl), until it has searched its budget of positions, which
+    grows with how crowded the board is (orcamento_nivel2/2).  Its
     evaluation is a sum of per-square values, so that a move changes it by
     two table look-ups.  Once the two armies have passed each other the
     game is two separate races, and it searches its own moves only.
@@ -19,7 +20,7 @@
           [ jogada_nivel1/4,          % +Tab, +Lado, -De, -Para
             jogada_nivel2/4,          % +Tab, +Lado, -De, -Para
             procura/6,                % +Tab, +Lado, +Orcamento, -De, -Para, -Info
-            orcamento_nivel2/1,       % -Nos
+            orcamento_nivel2/2,       % +Tab, -Nos
             valor/3                   % +Lado, +Q, -V
           ]).
 
@@ -132,14 +133,44 @@ melhor_nivel1([J|Js], Lado, J0, K0, Melhor) :-
 %   Lado has no legal move.
 
 jogada_nivel2(Tab, Lado, De, Para) :-
-    orcamento_nivel2(Orcamento),
+    orcamento_nivel2(Tab, Orcamento),
     procura(Tab, Lado, Orcamento, De, Para, _).
 
+%!  orcamento_nivel2(+Tab, -Nos) is det.
+%   The node budget of level 2 on Tab.  The games against the sparring
+%   opponent are decided while the two armies are in each other's way,
+%   where a jump over a piece of the other side opens or closes with every
+%   move; in the opening, and in the race once they have passed, a deeper
+%   search changes little.  So the budget follows the contacts (contactos/3):
+%   a small one while few pieces touch, four times as many positions (about
+%   one ply deeper) where ten pairs or more do.  Fewer than half of a game's
+%   positions are that crowded (43% in self-play), so the median reply is
+%   that of the small budgets; the worst stays within half a second.
 
-%   The node budget, calibrated so that the median reply on the
-%   development machine takes about 80 ms (see the README).
+orcamento_nivel2(Tab, Nos) :-
+    pecas(Tab, 1, Uns),
+    contactos(Uns, Tab, 0, C),
+    orcamento_contactos(C, Nos).
 
-orcamento_nivel2(4000).
+orcamento_contactos(C, Nos) :-
+    (   C < 6 -> Nos = 3000
+    ;   C < 10 -> Nos = 4000
+    ;   Nos = 16000
+    ).
+
+%   contactos(Uns, Tab, C0, C): C0 plus the pairs of a piece of side 1
+%   among Uns and a piece of side 2 one step apart.
+
+contactos([], _, C, C).
+contactos([Q|Qs], Tab, C0, C) :-
+    vizinhos(Q, Ns),
+    contar_dois(Ns, Tab, C0, C1),
+    contactos(Qs, Tab, C1, C).
+
+contar_dois([], _, C, C).
+contar_dois([Q|Qs], Tab, C0, C) :-
+    (   arg(Q, Tab, 0'2) -> C1 is C0 + 1 ; C1 = C0 ),
+    contar_dois(Qs, Tab, C1, C).
 
 %   Deeper than this the search never goes, whatever budget is left.
 
@@ -463,6 +494,7 @@ lado(Lado, Quem, Casa, s(Lado, VT, MT, Peca, Meta, Pen, Perda)) :-
 
 aprofundar(P, PMax, Raiz, Js, Ctx, Melhor0, Prof0, V0, Melhor, Prof, V) :-
     (   P =< PMax,
+        cabe(P, Ctx),
         catch(raiz(Js, P, Raiz, Ctx, Melhor1, V1), orcamento, fail)
     ->  vitoria(W),
         (   V1 >= W - 1000
@@ -474,6 +506,21 @@ aprofundar(P, PMax, Raiz, Js, Ctx, Melhor0, Prof0, V0, Melhor, Prof, V) :-
         )
     ;   Melhor = Melhor0, Prof = Prof0, V = V0
     ).
+
+%   cabe(P, Ctx): the search P plies deep may still finish within the
+%   budget.  Its unfinished search is thrown away, so one that would surely
+%   run out is not begun: a search costs, all iterations before it included,
+%   about six times the one before it when P is even, as the other side's
+%   replies at the horizon are searched in full, and two to three times
+%   when P is odd (over the 20 hardest positions: 2.8-11 and 1.8-3.5).  The
+%   lower ends of those ranges, 4 and 2, leave alone most searches that
+%   would finish: at a budget of 4,000 the fifth ply ends near 1,000
+%   positions, and the sixth, rarely finished, took up the rest.
+
+cabe(P, Ctx) :-
+    arg(1, Ctx, c(N, Max)),
+    (   P /\ 1 =:= 0 -> R = 4 ; R = 2 ),
+    N * R =< Max.
 
 %   The root: every move searched with a full window, in order; a later
 %   move replaces the best only when strictly better.

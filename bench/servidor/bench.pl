@@ -16,7 +16,7 @@
 :- use_module(library(lists)).
 :- use_module('../../server/regras').
 :- use_module('../../server/lances', [lances/4]).
-:- use_module('../../server/jogador', [procura/6, orcamento_nivel2/1]).
+:- use_module('../../server/jogador', [procura/6, orcamento_nivel2/2]).
 :- use_module(partidas).
 
 :- initialization(main, main).
@@ -140,9 +140,9 @@ geracao_lances(Jogos, Us) :-
 %   replies to them: the positions it searched, over the processor time.
 procura_por_segundo(Jogos, PorSeg, NosMed) :-
     findall(T-L, ( member(J, Jogos), lances(J, Ls), member(l(L, _, T, _), Ls) ), Pos),
-    orcamento_nivel2(B),
+    findall(T-L-B, ( member(T-L, Pos), orcamento_nivel2(T, B) ), PosB),
     statistics(cputime, T0),
-    findall(N, ( member(T-L, Pos), procura(T, L, B, _, _, info(N, _, _)) ), Ns),
+    findall(N, ( member(T-L-B, PosB), procura(T, L, B, _, _, info(N, _, _)) ), Ns),
     statistics(cputime, T1),
     sum_list(Ns, Soma),
     PorSeg is round(Soma / (T1 - T0)),

@@ -146,7 +146,7 @@ test(completa_a_meta, forall(member(Desenho-Lado, [
 % searches, the search finds the same move with the same effort.
 test(deterministica) :-
     dificeis([T1-L1, T2-L2|_]),
-    orcamento_nivel2(B),
+    orcamento_nivel2(T1, B),
     procura(T1, L1, B, De, Para, Info),
     procura(T2, L2, B, _, _, _),
     procura(T1, L1, B, De2, Para2, Info2),
@@ -155,11 +155,11 @@ test(deterministica) :-
 % On the hardest positions of the bench the search stops at its budget,
 % whatever the budget, and still gives a legal move.
 test(orcamento_respeitado, forall(member(B, [100, 700, default]))) :-
-    (   B == default -> orcamento_nivel2(N) ; N = B ),
     dificeis(Ps),
     length(Ps, 20),
     forall(member(T-L, Ps),
-           ( procura(T, L, N, De, Para, info(Nos, _, _)),
+           ( (   B == default -> orcamento_nivel2(T, N) ; N = B ),
+             procura(T, L, N, De, Para, info(Nos, _, _)),
              Nos =< N,
              jogada_legal(T, L, De, Para) )).
 
@@ -190,7 +190,7 @@ test(legal_e_repetivel_ao_acaso) :-
              forall(member(L, [1, 2]),
                     (   jogadas(T, L, [])
                     ->  \+ procura(T, L, 300, _, _, _)
-                    ;   ( I mod 15 =:= 0 -> orcamento_nivel2(B) ; B = 300 ),
+                    ;   ( I mod 15 =:= 0 -> orcamento_nivel2(T, B) ; B = 300 ),
                         procura(T, L, B, De, Para, Info),
                         Info = info(Nos, _, _),
                         Nos =< B,
@@ -245,6 +245,22 @@ test(corrida_pelo_caminho_mais_curto) :-
              mover(T, De, Para, T1),
              N1 is N - 1,
              minimo_para_encher(T1, 1, N1, N1) )).
+
+% Level 2's budget follows the pairs of pieces of the two sides one step
+% apart: counted from side 1's pieces, they are the pairs of squares whose
+% columns and rows both differ by at most one.
+test(contactos_pelas_coordenadas) :-
+    set_random(seed(41)),
+    forall(between(1, 60, _),
+           ( posicao_ao_acaso(T),
+             aggregate_all(count,
+                           ( arg(A, T, 0'1), arg(B, T, 0'2),
+                             quadrado(A, XA, YA), quadrado(B, XB, YB),
+                             max(abs(XA-XB), abs(YA-YB)) =:= 1 ),
+                           C),
+             pecas(T, 1, Uns),
+             jogador:contactos(Uns, T, 0, C1),
+             assertion(C1 == C) )).
 
 :- end_tests(procura).
 
