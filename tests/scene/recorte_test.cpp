@@ -1,6 +1,5 @@
 // Leaving out shapes outside the view must never leave out one that shows: for random boxes
-// under random cameras, a box judged outside has no point inside the view volume, and most
-// boxes in front of the camera are judged inside.
+// under random cameras, a box judged outside has no point inside the view volume.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -36,15 +35,14 @@ bool pontoDentro(const float clip[16], float x, float y, float z) {
     return std::fabs(q[0]) <= q[3] && std::fabs(q[1]) <= q[3] && std::fabs(q[2]) <= q[3];
 }
 
-TEST(Recorte, ABoxJudgedOutsideHasNoPointInTheViewAndBoxesInFrontAreKept) {
+TEST(Recorte, ABoxJudgedOutsideHasNoPointInTheView) {
     std::mt19937 g(21);
     std::uniform_real_distribution<float> u(-20.0f, 20.0f), lado(0.0f, 6.0f);
-    int fora = 0, aVista = 0, aVistaMantidas = 0;
+    int fora = 0, aVista = 0;
     for (int i = 0; i < 20000; ++i) {
         float clip[16];
         camara(g, clip);
-        const Caixa cx{{u(g), u(g), u(g)}, {}};
-        Caixa c = cx;
+        Caixa c{{u(g), u(g), u(g)}, {}};
         for (int k = 0; k < 3; ++k) c.maximo[k] = c.minimo[k] + lado(g);
         bool algumDentro = false;
         for (int a = 0; a <= 6 && !algumDentro; ++a)
@@ -53,19 +51,15 @@ TEST(Recorte, ABoxJudgedOutsideHasNoPointInTheViewAndBoxesInFrontAreKept) {
                     algumDentro = pontoDentro(clip, c.minimo[0] + (c.maximo[0] - c.minimo[0]) * a / 6,
                                               c.minimo[1] + (c.maximo[1] - c.minimo[1]) * b / 6,
                                               c.minimo[2] + (c.maximo[2] - c.minimo[2]) * d / 6);
-        const bool julgadaFora = foraDaVista(clip, c);
-        if (julgadaFora) {
+        if (foraDaVista(clip, c)) {
             ++fora;
             EXPECT_FALSE(algumDentro) << "box " << i;
         }
-        if (algumDentro) {
-            ++aVista;
-            aVistaMantidas += julgadaFora ? 0 : 1;
-        }
+        aVista += algumDentro ? 1 : 0;
     }
-    EXPECT_GT(fora, 2000);  // the test leaves boxes out at all
+    // Both kinds of box come up often.
+    EXPECT_GT(fora, 2000);
     EXPECT_GT(aVista, 1000);
-    EXPECT_EQ(aVistaMantidas, aVista);
 }
 
 }  // namespace
