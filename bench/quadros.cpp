@@ -211,7 +211,7 @@ void comparaComReferencia(int quadros, bool vazios) {
     double processador[2] = {0.0, 0.0};
     for (int ronda = 0; ronda < 10; ++ronda) {
         for (int r = 0; r < 2; ++r) {
-            desenhoDeReferencia = texturizacaoImediata = r == 1;
+            desenhoDeReferencia = cenarioDeReferencia = r == 1;
             for (int i = 0; i < 3; ++i) displayCallback();
             const double antes = cpuMs();
             const auto t =
@@ -220,7 +220,7 @@ void comparaComReferencia(int quadros, bool vazios) {
             tempo[r].insert(tempo[r].end(), t.begin(), t.end());
         }
     }
-    desenhoDeReferencia = texturizacaoImediata = false;
+    desenhoDeReferencia = cenarioDeReferencia = false;
     for (int r = 0; r < 2; ++r)
         std::fprintf(tabela, "%s: median %.2f ms, %.2f ms of processor time a frame\n",
                      r ? "reference" : "as drawn", mediana(tempo[r]),

@@ -3,4 +3,5 @@
 std::vector<stackobject> drawStack;
 TextureImage imagemTextura;
 Texturizacao texturizacao;
-bool texturizacaoImediata = false;
+bool cenarioDeReferencia = false;
+float projeccaoDoCenario[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};

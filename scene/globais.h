@@ -14,5 +14,8 @@ extern TextureImage imagemTextura;
 
 // Texturing as the scenery's drawing asked for it, and as OpenGL has it.
 extern Texturizacao texturizacao;
-// Every request sent at once, as before they were held back: the pictures' reference.
-extern bool texturizacaoImediata;
+// The projection in force as the scenery's root began to draw.
+extern float projeccaoDoCenario[16];
+
+// The pictures' reference: every texturing request sent at once, every shape drawn.
+extern bool cenarioDeReferencia;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "scene/globais.h"
+#include "scene/recorte.h"
 
 namespace {
 
@@ -55,7 +56,10 @@ void Objecto::adoptParentMaterial() {
 
 void Objecto::pushEntry() {
     // A drawing starts at a root: from there on texturing is held back until geometry.
-    if (drawStack.empty()) comecaTexturizacao();
+    if (drawStack.empty()) {
+        comecaTexturizacao();
+        comecaRecorte();
+    }
     drawStack.push_back(computeEntry());
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "scene/elementos.h"
+#include "scene/recorte.h"
 
 struct GLUquadric;
 
@@ -61,8 +62,11 @@ protected:
     // in between, whatever their texture.
     void placeAndApplyMaterial(bool forceTexturing = false);
     void finishDraw();
-    // The drawing sequence of the GLU shapes around their one geometry call.
-    void drawQuadric(const std::function<void(GLUquadric*)>& geometria);  // texturing off unless "clear", pop the entry, then the matrix
+    // The drawing sequence of the GLU shapes around their one geometry call, which is left
+    // out when the shape's box lies outside the view; `desenhaAlgo` when GLU draws anything
+    // for the shape's numbers.
+    void drawQuadric(const std::function<void(GLUquadric*)>& geometria, const Caixa& caixa,
+                     bool desenhaAlgo);
 
     textureElement* texture;
     materialElement* material;
@@ -70,6 +74,12 @@ protected:
     bool clear;
     std::unique_ptr<materialElement> ownMaterial;
     std::unique_ptr<textureElement> ownTexture;
+    // What a GLU shape's geometry leaves as OpenGL's current normal and texture coordinate.
+    struct Deixados {
+        bool conhecidos = false;
+        float normal[3] = {0.0f, 0.0f, 1.0f};
+        float textura[4] = {0.0f, 0.0f, 0.0f, 1.0f};
+    } deixados;
 };
 
 class Composto : public Objecto {

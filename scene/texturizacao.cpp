@@ -12,12 +12,12 @@ void comecaTexturizacao() {
 
 void pedeTexturizacao(bool ligada) {
     texturizacao.pedeLigada(ligada);
-    if (texturizacaoImediata) aplicaTexturizacao();
+    if (cenarioDeReferencia) aplicaTexturizacao();
 }
 
 void pedeTextura(unsigned nome) {
     texturizacao.pedeNome(nome);
-    if (texturizacaoImediata) aplicaTexturizacao();
+    if (cenarioDeReferencia) aplicaTexturizacao();
 }
 
 void aplicaTexturizacao() {

@@ -41,7 +41,7 @@ private:
 
 // As a root object begins to draw: OpenGL's own state, read back once.
 void comecaTexturizacao();
-// What the drawing asks for now; sent at once when texturizacaoImediata holds.
+// What the drawing asks for now; sent at once in the reference drawing.
 void pedeTexturizacao(bool ligada);
 void pedeTextura(unsigned nome);
 // Before geometry, and as a root object ends: OpenGL takes the state asked for last.

@@ -55,13 +55,13 @@ double parecidos(const std::vector<unsigned char>& a, const std::vector<unsigned
 // The scene twice, since the lights are placed under the previous frame's view. The panel
 // as often as asked: a second time alike keeps its strips, a third puts them back.
 std::vector<unsigned char> retrato(bool referencia, int paineis = 1) {
-    desenhoDeReferencia = texturizacaoImediata = referencia;
+    desenhoDeReferencia = cenarioDeReferencia = referencia;
     desenhaCena();
     desenhaCena();
     for (int i = 0; i < paineis; ++i) desenhaPainel();
     glFinish();
     auto px = leJanela();
-    desenhoDeReferencia = texturizacaoImediata = false;
+    desenhoDeReferencia = cenarioDeReferencia = false;
     return px;
 }
 
@@ -121,13 +121,21 @@ TEST_F(Imagem, ListsDrawWhatTheCommandsDrawInEverySceneryMaterialAndCamera) {
     }
 }
 
-// Holding the scenery's texturing switches back until geometry changes no pixel at all: every
-// scenery, from the player's camera and the free one, both turned a little so that objects
-// come into view in other orders.
-TEST_F(Imagem, HeldBackTexturingDrawsExactlyWhatEachSwitchSentAtOnceDraws) {
+// The scenery's texturing switches held back until geometry, and its shapes outside the view
+// left out, change no pixel at all: every scenery, from the player's camera and the free one,
+// turned so that other objects come into view and others leave it.
+TEST_F(Imagem, HeldBackTexturingAndShapesLeftOutDrawExactlyTheReferenceScenery) {
     const float eixo[3] = {0.0f, 1.0f, 0.0f};
     float antes[16];
     std::copy(rotacao, rotacao + 16, antes);
+    const auto desenha = [](bool referencia) {
+        cenarioDeReferencia = referencia;
+        desenhaCena();
+        desenhaCena();
+        glFinish();
+        cenarioDeReferencia = false;
+        return leJanela();
+    };
     for (const ItemLista& a : itensAmbiente) {
         for (int c : {1, 9}) {
             ambiente = a.id;
@@ -135,17 +143,12 @@ TEST_F(Imagem, HeldBackTexturingDrawsExactlyWhatEachSwitchSentAtOnceDraws) {
             desenhaCena();
             for (int volta = 0; volta < 3; ++volta) {
                 rodaMatriz(rotacao, eixo, 2.1f);
-                texturizacaoImediata = true;
-                desenhaCena();
-                desenhaCena();
-                glFinish();
-                const auto enviadas = leJanela();
-                texturizacaoImediata = false;
-                desenhaCena();
-                desenhaCena();
-                glFinish();
-                EXPECT_TRUE(leJanela() == enviadas)
-                    << a.texto << ", camera " << c << ", turn " << volta;
+                // The scoreboard's clock may turn between two pictures; it cannot turn again
+                // in the few milliseconds of a second try.
+                bool iguais = false;
+                for (int tentativa = 0; tentativa < 2 && !iguais; ++tentativa)
+                    iguais = desenha(true) == desenha(false);
+                EXPECT_TRUE(iguais) << a.texto << ", camera " << c << ", turn " << volta;
             }
         }
     }
