@@ -17,10 +17,6 @@ namespace {
 
 constexpr int jogadaDoCanto = 30;
 
-bool emJogo(int modo) {
-    const Modo m = idDeNumero<Modo>(modo);
-    return m == Modo::doisJogadores || m == Modo::contraComputador || m == Modo::computadores;
-}
 bool computadorAJogar(const Situacao& s) {
     return s.modo == id(Modo::computadores) || (s.modo == id(Modo::contraComputador) && s.jogador == 2);
 }
@@ -60,7 +56,7 @@ void escreveAviso(const Situacao& s, LinhasEstado& l) {
         std::snprintf(l.aviso, n, s.jogoEmEspera ? _("Sem ligação ao servidor de regras: o jogo guardado espera por ele")
                                                  : _("Sem ligação ao servidor de regras"));
         l.tom = Tom::mau;
-    } else if (emJogo(s.modo) && computadorAJogar(s)) {
+    } else if (modoDeJogo(s.modo) && computadorAJogar(s)) {
         std::snprintf(l.aviso, n, _("O computador está a pensar…"));
         l.tom = Tom::espera;
     } else if (s.sugestao == 1) {
@@ -108,7 +104,7 @@ LinhasEstado compoeEstado(const Situacao& s) {
     LinhasEstado l{};
     escreveJogo(s, l.jogo, sizeof l.jogo);
     // The film tells its own moves: whose turn it is waits for it to end.
-    if (emJogo(s.modo) && !s.filme)
+    if (modoDeJogo(s.modo) && !s.filme)
         escreveVez(s, l.vez, sizeof l.vez);
     else if (s.menu && !s.fimDeJogo)
         std::snprintf(l.vez, sizeof l.vez, _("Teclas: 1, 2, 3 escolhem o modo · F1, F2 o nível"));

@@ -52,17 +52,11 @@ double agoraMs() {
 }
 
 // The process's processor time, its renderer threads included: steadier than the wall
-// clock on a shared machine.
-double cpuMs() {
+// clock on a shared machine. With CLOCK_THREAD_CPUTIME_ID, the calling thread's alone: the
+// drawing thread without the renderer's.
+double cpuMs(clockid_t relogio = CLOCK_PROCESS_CPUTIME_ID) {
     timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
-
-// The calling thread's own processor time: the drawing thread without the renderer's.
-double cpuFioMs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    clock_gettime(relogio, &t);
     return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
@@ -271,15 +265,15 @@ int main(int argc, char** argv) {
             if (o.girar) rodaMatriz(rotacao, eixo, 0.02f);
             displayCallback();
         };
-        const double cpu0 = cpuMs(), fio0 = cpuFioMs();
+        const double cpu0 = cpuMs(), fio0 = cpuMs(CLOCK_THREAD_CPUTIME_ID);
         const double t = o.vazio ? mediana(cronometra(o.quadros, quadroVazio))
                                  : mediana(cronometra(o.quadros, quadro));
-        const double fio = (cpuFioMs() - fio0) / o.quadros;
+        const double fio = (cpuMs(CLOCK_THREAD_CPUTIME_ID) - fio0) / o.quadros;
+        const double cpu = (cpuMs() - cpu0) / o.quadros;
         std::fprintf(tabela,
                      "frame median %.2f ms over %d, %.2f ms of processor time a frame "
                      "(drawing thread %.2f ms, renderer threads %.2f ms)\n",
-                     t, o.quadros, (cpuMs() - cpu0) / o.quadros, fio,
-                     (cpuMs() - cpu0) / o.quadros - fio);
+                     t, o.quadros, cpu, fio, cpu - fio);
         if (o.referencia) comparaComReferencia(o.quadros, o.vazio);
         if (!o.retrato.empty()) guardaRetrato(o.retrato, o.largura, o.altura);
         if (o.partes) {

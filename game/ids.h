@@ -87,6 +87,12 @@ constexpr E idDeNumero(long n) {
     return E::invalido;
 }
 
+// Whether `modo` is a game in progress, rather than the menu before or between games.
+constexpr bool modoDeJogo(long modo) {
+    const Modo m = idDeNumero<Modo>(modo);
+    return m == Modo::doisJogadores || m == Modo::contraComputador || m == Modo::computadores;
+}
+
 // A whole decimal integer, sign allowed, nothing else around it, within [de, ate]: a number
 // too large for a long, or out of range, is refused rather than wrapped.
 inline bool leInteiro(const std::string& texto, long de, long ate, long& valor) {

@@ -6,6 +6,7 @@
 
 #include "game/ficheiros.h"
 #include "game/globais.h"
+#include "game/ids.h"
 #include "game/gravacao.h"
 #include "game/linhas.h"
 #include "game/retoma.h"
@@ -39,7 +40,7 @@ void poeDeParteComAviso(const std::string& caminho, const std::string& erro) {
 
 // A game in progress by its moves; the menu between games by the wins so far.
 std::string resumo(const JogoGuardado& jogo) {
-    if (emCurso(jogo)) return std::to_string(jogo.jogadas.size()) + " jogadas";
+    if (modoDeJogo(jogo.modo)) return std::to_string(jogo.jogadas.size()) + " jogadas";
     return "no menu, vitorias " + std::to_string(jogo.vitorias1) + "-" + std::to_string(jogo.vitorias2);
 }
 

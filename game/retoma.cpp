@@ -82,7 +82,7 @@ void tomaJogo(const JogoGuardado& j, const std::vector<Casas>& antes) {
 // What the file says of itself: the sides take turns from the first mover on, the side to
 // move and the counts follow from the moves, and moves belong to a game in progress.
 bool eUmJogo(const JogoGuardado& j, std::string& erro) {
-    const bool emJogo = emCurso(j);
+    const bool emJogo = modoDeJogo(j.modo);
     if (!emJogo && !j.jogadas.empty()) return erro = "moves saved with no game in progress", false;
     if (emJogo && j.fim.activo) return erro = "an end banner over a game in progress", false;
     int feitas[3] = {0, 0, 0};
@@ -100,11 +100,6 @@ bool eUmJogo(const JogoGuardado& j, std::string& erro) {
 }
 
 }  // namespace
-
-bool emCurso(const JogoGuardado& j) {
-    return j.modo == id(Modo::doisJogadores) || j.modo == id(Modo::contraComputador) ||
-           j.modo == id(Modo::computadores);
-}
 
 Retoma retomaJogo(const JogoGuardado& j, std::string& erro) {
     if (!eUmJogo(j, erro)) return Retoma::invalido;

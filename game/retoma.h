@@ -7,9 +7,6 @@
 
 enum class Retoma { retomado, semServidor, invalido };
 
-// Whether `jogo` holds a game in progress, rather than the menu between games.
-bool emCurso(const JogoGuardado& jogo);
-
 // On `retomado` the saved game is the game in progress; otherwise nothing changed, and
 // `erro` says why (the first move the server refused, a position that does not match).
 Retoma retomaJogo(const JogoGuardado& jogo, std::string& erro);

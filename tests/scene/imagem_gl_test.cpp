@@ -1,10 +1,9 @@
 // The frame drawn the fast way (the pieces from their display lists, with fewer vertices, the
 // scenery's texturing switches held back until geometry, the panel's backgrounds cleared, its
 // strips put back from kept pixels) looks as it does drawn command by command with ImGui's
-// own backgrounds: every scenery, material and camera of the
-// panel, at the window's 550 x 550, with the real sceneries and textures of the build. The
-// two pictures of the first configuration are left in the build folder for a person to
-// compare.
+// own backgrounds: every scenery, material and camera of the panel, at the window's
+// 550 x 550, with the real sceneries and textures of the build. The two pictures of the
+// first configuration are left in the build folder for a person to compare.
 #include <unistd.h>
 
 #include <algorithm>

@@ -6,27 +6,19 @@
 #include <random>
 
 #include "scene/recorte.h"
+#include "sgx/matriz.h"
 
 namespace {
 
-// Column-major a times b.
-void multiplica(const float a[16], const float b[16], float r[16]) {
-    for (int c = 0; c < 4; ++c)
-        for (int l = 0; l < 4; ++l) {
-            r[c * 4 + l] = 0.0f;
-            for (int k = 0; k < 4; ++k) r[c * 4 + l] += a[k * 4 + l] * b[c * 4 + k];
-        }
-}
-
 // A perspective as glFrustum makes it, times a camera turned about y and moved.
-void camara(std::mt19937& g, float clip[16]) {
+Matriz camara(std::mt19937& g) {
     std::uniform_real_distribution<float> u(-1.0f, 1.0f);
     const float n = 0.1f, f = 50.0f, l = 0.08f * (1.5f + u(g)), t = 0.05f * (1.5f + u(g));
-    const float p[16] = {n / l, 0, 0, 0, 0, n / t, 0, 0, 0, 0, -(f + n) / (f - n), -1,
-                         0, 0, -2 * f * n / (f - n), 0};
+    const Matriz p{n / l, 0, 0, 0, 0, n / t, 0, 0, 0, 0, -(f + n) / (f - n), -1,
+                   0, 0, -2 * f * n / (f - n), 0};
     const float a = 3.2f * u(g), c = std::cos(a), s = std::sin(a);
-    const float v[16] = {c, 0, -s, 0, 0, 1, 0, 0, s, 0, c, 0, 5 * u(g), 2 * u(g), 5 * u(g), 1};
-    multiplica(p, v, clip);
+    const Matriz v{c, 0, -s, 0, 0, 1, 0, 0, s, 0, c, 0, 5 * u(g), 2 * u(g), 5 * u(g), 1};
+    return multiplica(p, v);
 }
 
 bool pontoDentro(const float clip[16], float x, float y, float z) {
@@ -40,8 +32,8 @@ TEST(Recorte, ABoxJudgedOutsideHasNoPointInTheView) {
     std::uniform_real_distribution<float> u(-20.0f, 20.0f), lado(0.0f, 6.0f);
     int fora = 0, aVista = 0;
     for (int i = 0; i < 20000; ++i) {
-        float clip[16];
-        camara(g, clip);
+        const Matriz m = camara(g);
+        const float* clip = m.data();
         Caixa c{{u(g), u(g), u(g)}, {}};
         for (int k = 0; k < 3; ++k) c.maximo[k] = c.minimo[k] + lado(g);
         bool algumDentro = false;
