@@ -8,4 +8,4 @@ if [ "${1:-}" != --dentro ]; then
 fi
 shift
 ip link set lo up
-exec xvfb-run -a -s "-screen 0 1024x768x24" "$@"
+exec "$(dirname "$0")/../ecra.sh" 1024x768x24 "$@"
