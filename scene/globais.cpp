@@ -4,4 +4,4 @@ std::vector<stackobject> drawStack;
 TextureImage imagemTextura;
 Texturizacao texturizacao;
 bool cenarioDeReferencia = false;
-float projeccaoDoCenario[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+Matriz projeccaoDoCenario = identidade();

@@ -2,6 +2,7 @@
 #pragma once
 #include <vector>
 
+#include "scene/matriz.h"
 #include "scene/objecto.h"
 #include "scene/textura.h"
 #include "scene/texturizacao.h"
@@ -15,7 +16,7 @@ extern TextureImage imagemTextura;
 // Texturing as the scenery's drawing asked for it, and as OpenGL has it.
 extern Texturizacao texturizacao;
 // The projection in force as the scenery's root began to draw.
-extern float projeccaoDoCenario[16];
+extern Matriz projeccaoDoCenario;
 
 // The pictures' reference: every texturing request sent at once, every shape drawn.
 extern bool cenarioDeReferencia;

@@ -23,17 +23,11 @@ bool foraDaVista(const float clip[16], const Caixa& caixa) {
     return fora != 0;
 }
 
-void comecaRecorte() { glGetFloatv(GL_PROJECTION_MATRIX, projeccaoDoCenario); }
+void comecaRecorte() { glGetFloatv(GL_PROJECTION_MATRIX, projeccaoDoCenario.data()); }
 
 bool caixaForaDaVista(const Caixa& caixa) {
     if (cenarioDeReferencia) return false;
-    float mv[16], clip[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, mv);
-    for (int c = 0; c < 4; ++c)
-        for (int r = 0; r < 4; ++r) {
-            float s = 0.0f;
-            for (int k = 0; k < 4; ++k) s += projeccaoDoCenario[k * 4 + r] * mv[c * 4 + k];
-            clip[c * 4 + r] = s;
-        }
-    return foraDaVista(clip, caixa);
+    Matriz mv;
+    glGetFloatv(GL_MODELVIEW_MATRIX, mv.data());
+    return foraDaVista(multiplica(projeccaoDoCenario, mv).data(), caixa);
 }

@@ -8,7 +8,7 @@
 #include <tinyxml.h>
 
 #include "sgx/globais.h"
-#include "sgx/matriz.h"
+#include "scene/matriz.h"
 
 // One object while it is read. A single working record serves every object of a file,
 // so what one object leaves in it can reach the next.

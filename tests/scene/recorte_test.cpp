@@ -6,7 +6,7 @@
 #include <random>
 
 #include "scene/recorte.h"
-#include "sgx/matriz.h"
+#include "scene/matriz.h"
 
 namespace {
 

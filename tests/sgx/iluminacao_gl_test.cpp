@@ -10,7 +10,7 @@
 #include "scene/bmp_escrita.h"
 #include "scene/contexto_gl.h"
 #include "scene/globais.h"
-#include "sgx/matriz.h"
+#include "scene/matriz.h"
 
 namespace {
 

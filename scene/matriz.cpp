@@ -1,4 +1,4 @@
-#include "sgx/matriz.h"
+#include "scene/matriz.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // 4 x 4 matrices composed the way the OpenGL matrix stack would compose them, so scenery
-// files can be read without a GL context.
+// files can be read, and shapes judged against the view, without a GL context.
 #pragma once
 #include <array>
 
